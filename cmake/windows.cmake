@@ -1,0 +1,27 @@
+# Windows build (mingw-w64): the program, its resources and the in-process Win32 tests.
+enable_language(RC)
+
+# Static runtime: wine and bare Windows machines need no mingw DLLs.
+add_link_options(-static -static-libgcc -static-libstdc++)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    # Export stdcall procedures under their plain names (no @n suffix).
+    add_link_options(-Wl,--kill-at)
+endif()
+
+include(${CMAKE_SOURCE_DIR}/res/resources.cmake)
+
+# The shell as a library, so that the program and the Win32 tests run the same code.
+add_library(marlix_shell STATIC ${MARLIX_SHELL_SOURCES})
+target_link_libraries(marlix_shell PUBLIC marlix_core comctl32 comdlg32 gdi32 shell32 user32 kernel32 winspool)
+target_compile_definitions(marlix_shell PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX STRICT)
+target_include_directories(marlix_shell PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res)
+
+add_executable(marlix32 WIN32 src/app/winmain.cpp ${MARLIX_RESOURCES})
+# Whole archive: every exported procedure stays in the program even if nothing calls it.
+target_link_libraries(marlix32 PRIVATE -Wl,--whole-archive marlix_shell -Wl,--no-whole-archive marlix_shell)
+set_target_properties(marlix32 PROPERTIES OUTPUT_NAME marlix32)
+
+if(CMAKE_CROSSCOMPILING_EMULATOR)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    add_subdirectory(tests/win32)
+endif()

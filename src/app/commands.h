@@ -1,0 +1,10 @@
+// The main window's commands: menu items, accelerators, toolbar buttons and list notifications
+// all arrive here as one numeric id.
+#pragma once
+
+#include <windows.h>
+#include <shellapi.h>
+
+void OnCommand(HWND window, int id, int notifyCode);
+void OnInitMenuPopup(HMENU popup, LPARAM position);
+void OnDropFiles(HWND window, HDROP drop);

@@ -1,0 +1,26 @@
+// The user interface language and the texts of the string table. Every text is addressed by its
+// English id; the operations add LanguageOffset (300 for Spanish).
+#pragma once
+
+#include <windows.h>
+
+#include "app/exports.h"
+
+struct LanguageState {
+    int LanguageOffset = 0;                  // 0 English, 300 Spanish
+    const char* HelpFileName = "Marlix.hlp"; // "Marlixs.hlp" in Spanish
+    bool WarnOnFontChange = true;            // the font-change warning after a WIN.INI rewrite
+};
+extern LanguageState Language;
+
+// Room for any text of the table: 159 characters and the terminator.
+constexpr int TextBufferSize = 160;
+
+void SetLanguage(int value);
+int GetLanguageOffset();
+void LoadLanguageMenu(int menuId);
+bool SetFontChangeWarning(int value);
+
+MARLIX_EXPORT int KWStrTbMsgBox(HWND owner, UINT textId, UINT captionId, UINT style);
+MARLIX_EXPORT BOOL KWStrTbSetTxt(HWND window, UINT id);
+MARLIX_EXPORT int KWStrTbGetTxt(char* buffer, UINT id);

@@ -1,0 +1,126 @@
+// The main window procedure: creation of the children, destruction, painting, menus, drops.
+// Commands are handled in commands.cpp.
+#include "app/main_window.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "app/commands.h"
+#include "app/language.h"
+#include "app/settings.h"
+#include "app/shell_hooks.h"
+#include "app/status_panel.h"
+#include "catalog/catalog_win.h"
+#include "controls/font_sample.h"
+#include "controls/toolbar.h"
+#include "resource.h"
+
+MainWindowState App;
+
+namespace {
+
+HFONT CreateListFont() {
+    LOGFONTA font = {};
+    font.lfHeight = 15;
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = ANSI_CHARSET;
+    font.lfPitchAndFamily = DEFAULT_PITCH | FF_SWISS;
+    lstrcpyA(font.lfFaceName, "Arial");
+    return CreateFontIndirectA(&font);
+}
+
+HWND CreateFontListBox(HWND parent, int x, int id, HFONT* oldFont) {
+    HWND list = CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_WINDOWEDGE, "LISTBOX", nullptr,
+                                WS_CHILD | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_SORT |
+                                    LBS_MULTIPLESEL | LBS_EXTENDEDSEL,
+                                x, 40, 210, 172, parent, reinterpret_cast<HMENU>(INT_PTR(id)),
+                                App.ProgramInstance, nullptr);
+    *oldFont = reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0));
+    SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(App.ListFont), TRUE);
+    SubclassFontList(list);
+    ShowWindow(list, SW_SHOW);
+    return list;
+}
+
+void DestroyFontListBox(HWND list, HFONT oldFont) {
+    SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(oldFont), TRUE);
+    DestroyWindow(list);
+}
+
+void OnCreate(HWND window) {
+    InitCommonControls();
+    App.MainWindow = window;
+    App.ActiveList = IDC_ATM_LIST;
+    App.MergeNextDrop = false;
+    App.SelectedFontCount = 0;
+    SetLanguage(ReadSetting("Options", "Language", 0));
+    SetFontChangeWarning(ReadSetting("Options", "Warn01", 1));
+    App.IsAlwaysOnTop = false;
+    if (ReadSetting("Options", "AlwaysOnTop", 0) != 0)
+        PostMessageA(window, WM_COMMAND, IDM_ALWAYS_ON_TOP, 0);
+    App.FontSampleWindow = nullptr;
+    App.ListFont = CreateListFont();
+
+    App.Toolbar = CreateWindowExA(0, "MXToolBarClass", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 450,
+                                  29, window, nullptr, App.ProgramInstance, nullptr);
+    ShowWindow(App.Toolbar, SW_SHOW);
+    App.AtmList = CreateFontListBox(window, 10, IDC_ATM_LIST, &App.AtmListOldFont);
+    App.SelectedList = CreateFontListBox(window, 230, IDC_SELECTED_LIST, &App.SelectedListOldFont);
+
+    if (LoadAtmCatalog(App.AtmList))
+        SendMessageA(App.Toolbar, WM_COMMAND, ToolbarCreateButtons, 0);
+    DragAcceptFiles(window, TRUE);
+    if (App.OpenListOnStart)
+        PostMessageA(window, WM_COMMAND, IDM_OPEN_NAMED_LIST, 0);
+}
+
+void OnDestroy(HWND window) {
+    RECT outer;
+    GetWindowRect(window, &outer);
+    WriteWindowGeometry(outer);
+    FreeFontCatalog();
+    DestroyFontListBox(App.AtmList, App.AtmListOldFont);
+    DestroyFontListBox(App.SelectedList, App.SelectedListOldFont);
+    App.AtmList = App.SelectedList = nullptr;
+    if (!DeleteObject(App.ListFont))
+        SoundBeep(MB_ICONHAND);
+    App.ListFont = nullptr;
+    App.MainWindow = nullptr;
+    PostQuitMessage(0);
+}
+
+} // namespace
+
+void CloseFontSample() {
+    if (App.FontSampleWindow)
+        DestroyWindow(App.FontSampleWindow);
+    App.FontSampleWindow = nullptr;
+}
+
+LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        OnCreate(window);
+        return 0;
+    case WM_DESTROY:
+        OnDestroy(window);
+        return 0;
+    case WM_PAINT:
+        PaintStatusPanel(window);
+        return 0;
+    case WM_KEYDOWN:
+    case WM_LBUTTONDOWN:
+        CloseFontSample();
+        return 0;
+    case WM_COMMAND:
+        OnCommand(window, LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_INITMENUPOPUP:
+        OnInitMenuPopup(reinterpret_cast<HMENU>(wParam), lParam);
+        return 0;
+    case WM_DROPFILES:
+        OnDropFiles(window, reinterpret_cast<HDROP>(wParam));
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}

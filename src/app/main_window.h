@@ -1,0 +1,33 @@
+// The main window: its class registration, creation, procedure and process-wide state.
+#pragma once
+
+#include <windows.h>
+
+#include "app/exports.h"
+
+struct MainWindowState {
+    HINSTANCE ProgramInstance = nullptr;
+    HWND MainWindow = nullptr;
+    HWND Toolbar = nullptr;
+    HWND AtmList = nullptr;      // control 1001, the catalogue fonts not selected
+    HWND SelectedList = nullptr; // control 1002, the selected fonts
+    HWND FontSampleWindow = nullptr;
+    HFONT ListFont = nullptr;
+    HFONT AtmListOldFont = nullptr;
+    HFONT SelectedListOldFont = nullptr;
+    int ActiveList = 1001;
+    bool IsAlwaysOnTop = false;
+    bool MergeNextDrop = false;
+    bool OpenListOnStart = false;
+    unsigned long SelectedFontCount = 0;
+};
+extern MainWindowState App;
+
+// Registers the five window classes in their order; false when any registration fails.
+bool RegisterMarlixClasses(HINSTANCE instance);
+// Creates the main window at the stored geometry; WM_CREATE has run when it returns.
+HWND CreateMainWindow();
+// Destroys FontSampleWindow if it is open and forgets it.
+void CloseFontSample();
+
+MARLIX_EXPORT LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

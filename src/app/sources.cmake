@@ -1,0 +1,15 @@
+# Files of this folder: portable ones build natively too; Win32 ones only for Windows.
+# (winmain.cpp belongs to the program alone; the tests create the main window themselves.)
+list(APPEND MARLIX_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/command_line.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/geometry.cpp
+)
+list(APPEND MARLIX_SHELL_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/shell_hooks.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/settings.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/language.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/status_panel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/window_classes.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/commands.cpp
+)

@@ -1,0 +1,46 @@
+// Registration of the program's five window classes and creation of the main window.
+#include "app/main_window.h"
+
+#include "app/settings.h"
+#include "controls/balloon.h"
+#include "controls/font_sample.h"
+#include "controls/toolbar.h"
+#include "resource.h"
+
+namespace {
+
+bool RegisterOne(HINSTANCE instance, const char* name, WNDPROC procedure, HBRUSH background,
+                 HICON icon) {
+    WNDCLASSA windowClass = {};
+    windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_OWNDC | CS_BYTEALIGNWINDOW;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = icon;
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = background;
+    windowClass.lpszClassName = name;
+    return RegisterClassA(&windowClass) != 0;
+}
+
+} // namespace
+
+bool RegisterMarlixClasses(HINSTANCE instance) {
+    const COLORREF navy = RGB(0, 0, 128), paleYellow = RGB(255, 255, 128);
+    HBRUSH lightGrey = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+    // The solid brushes belong to their classes for the life of the process.
+    return RegisterOne(instance, "MarlixClass", WndProc, CreateSolidBrush(navy),
+                       LoadIconA(instance, MAKEINTRESOURCEA(IDI_MARLIX))) &&
+           RegisterOne(instance, "MXToolBarClass", MXToolBarProc, lightGrey, nullptr) &&
+           RegisterOne(instance, "MXTButtonClass", MXTButtonProc, lightGrey, nullptr) &&
+           RegisterOne(instance, "MXBalHelpClass", MXBalHelpProc, CreateSolidBrush(paleYellow),
+                       nullptr) &&
+           RegisterOne(instance, "MXShowFontClass", MXShowFontProc, CreateSolidBrush(paleYellow),
+                       nullptr);
+}
+
+HWND CreateMainWindow() {
+    WindowGeometry geometry = ReadWindowGeometry();
+    return CreateWindowExA(WS_EX_OVERLAPPEDWINDOW, "MarlixClass", "Marlix32  by Velquist",
+                           WS_OVERLAPPEDWINDOW, geometry.left, geometry.top, geometry.width,
+                           geometry.height, nullptr, nullptr, App.ProgramInstance, nullptr);
+}

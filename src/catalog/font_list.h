@@ -1,0 +1,44 @@
+// A sorted, multi-selection list of font names: what the catalogue load, the list transfer and
+// the matching need of a list box. The program implements it over a real LISTBOX
+// (list_box_font_list.h); tests implement it over a vector (vector_font_list.h).
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Orders two font names: negative, zero or positive, case-insensitive in the user's locale.
+// The program passes lstrcmpiA's order; a sorted list box uses the same one.
+using NameOrder = int (*)(const char* a, const char* b);
+
+class FontList {
+  public:
+    virtual ~FontList() = default;
+
+    virtual int Count() const = 0;
+    virtual std::string Text(int index) const = 0;
+    // Inserts at the name's sorted place; returns the new item's index, or -1 on failure.
+    virtual int AddSorted(const char* name) = 0;
+    virtual void Delete(int index) = 0;
+    // Index of the item whose text equals the name (case-insensitive, as the list compares), or -1.
+    virtual int FindExact(const char* name) const = 0;
+    virtual int SelectedCount() const = 0;
+    // Indexes of the selected items in ascending order, at most maxItems of them.
+    virtual std::vector<int> SelectedItems(int maxItems) const = 0;
+    virtual void SelectRange(int first, int last, bool select) = 0;
+    virtual void Reset() = 0;
+    virtual void Reserve(int items, int bytes) = 0;
+    // Bulk changes run with redraw off; the list is redrawn once when it is turned back on.
+    virtual void SetRedraw(bool on) = 0;
+};
+
+// Turns redraw off for a scope.
+class RedrawOff {
+  public:
+    explicit RedrawOff(FontList& list) : list_(list) { list_.SetRedraw(false); }
+    ~RedrawOff() { list_.SetRedraw(true); }
+    RedrawOff(const RedrawOff&) = delete;
+    RedrawOff& operator=(const RedrawOff&) = delete;
+
+  private:
+    FontList& list_;
+};

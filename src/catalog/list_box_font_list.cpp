@@ -1,0 +1,67 @@
+#include "catalog/list_box_font_list.h"
+
+int ListBoxFontList::Count() const {
+    return static_cast<int>(Send(LB_GETCOUNT));
+}
+
+std::string ListBoxFontList::Text(int index) const {
+    LRESULT length = Send(LB_GETTEXTLEN, index);
+    if (length == LB_ERR)
+        return {};
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    length = Send(LB_GETTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(length == LB_ERR ? 0 : static_cast<size_t>(length));
+    return text;
+}
+
+int ListBoxFontList::AddSorted(const char* name) {
+    LRESULT index = Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    return index < 0 ? -1 : static_cast<int>(index);
+}
+
+void ListBoxFontList::Delete(int index) {
+    Send(LB_DELETESTRING, index);
+}
+
+int ListBoxFontList::FindExact(const char* name) const {
+    LRESULT index =
+        Send(LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(name));
+    return index == LB_ERR ? -1 : static_cast<int>(index);
+}
+
+int ListBoxFontList::SelectedCount() const {
+    LRESULT count = Send(LB_GETSELCOUNT);
+    return count == LB_ERR ? 0 : static_cast<int>(count);
+}
+
+std::vector<int> ListBoxFontList::SelectedItems(int maxItems) const {
+    std::vector<int> items(maxItems > 0 ? maxItems : 0);
+    if (items.empty())
+        return items;
+    LRESULT got = Send(LB_GETSELITEMS, items.size(), reinterpret_cast<LPARAM>(items.data()));
+    items.resize(got == LB_ERR ? 0 : static_cast<size_t>(got));
+    return items;
+}
+
+void ListBoxFontList::SelectRange(int first, int last, bool select) {
+    if (last >= first)
+        Send(LB_SELITEMRANGE, select, MAKELPARAM(first, last));
+}
+
+void ListBoxFontList::Reset() {
+    Send(LB_RESETCONTENT);
+}
+
+void ListBoxFontList::Reserve(int items, int bytes) {
+    Send(LB_INITSTORAGE, items, bytes);
+}
+
+void ListBoxFontList::SetRedraw(bool on) {
+    Send(WM_SETREDRAW, on);
+    if (on)
+        InvalidateRect(box_, nullptr, TRUE);
+}
+
+int ListBoxNameOrder(const char* a, const char* b) {
+    return lstrcmpiA(a, b);
+}

@@ -1,0 +1,32 @@
+// FontList over a real sorted, extended-selection LISTBOX.
+#pragma once
+
+#include <windows.h>
+
+#include "catalog/font_list.h"
+
+class ListBoxFontList : public FontList {
+  public:
+    explicit ListBoxFontList(HWND listBox) : box_(listBox) {}
+
+    int Count() const override;
+    std::string Text(int index) const override;
+    int AddSorted(const char* name) override;
+    void Delete(int index) override;
+    int FindExact(const char* name) const override;
+    int SelectedCount() const override;
+    std::vector<int> SelectedItems(int maxItems) const override;
+    void SelectRange(int first, int last, bool select) override;
+    void Reset() override;
+    void Reserve(int items, int bytes) override;
+    void SetRedraw(bool on) override;
+
+  private:
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return SendMessageA(box_, message, wParam, lParam);
+    }
+    HWND box_;
+};
+
+// lstrcmpiA: the order of a sorted list box.
+int ListBoxNameOrder(const char* a, const char* b);

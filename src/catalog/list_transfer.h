@@ -1,0 +1,9 @@
+// Moving fonts between the two lists. Together they hold every catalogue font exactly once.
+#pragma once
+
+#include "catalog/font_list.h"
+
+// Moves the selected items of source into destination (both sorted; the moved names land at
+// their sorted places, unselected). Returns 1 when something moved, 0 when source had no
+// selected item. Afterwards no item of source is selected.
+int MoveSelectedFonts(FontList& destination, FontList& source);

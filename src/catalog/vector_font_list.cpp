@@ -1,0 +1,59 @@
+#include "catalog/vector_font_list.h"
+
+#include <algorithm>
+
+int VectorFontList::AddSorted(const char* name) {
+    auto at = std::find_if(items_.begin(), items_.end(),
+                           [&](const Item& item) { return order_(item.name.c_str(), name) >= 0; });
+    at = items_.insert(at, Item{name, false});
+    return static_cast<int>(at - items_.begin());
+}
+
+void VectorFontList::Delete(int index) {
+    if (index >= 0 && index < Count())
+        items_.erase(items_.begin() + index);
+}
+
+int VectorFontList::FindExact(const char* name) const {
+    for (int i = 0; i < Count(); ++i)
+        if (order_(items_[i].name.c_str(), name) == 0)
+            return i;
+    return -1;
+}
+
+int VectorFontList::SelectedCount() const {
+    return static_cast<int>(std::count_if(items_.begin(), items_.end(),
+                                          [](const Item& item) { return item.selected; }));
+}
+
+std::vector<int> VectorFontList::SelectedItems(int maxItems) const {
+    std::vector<int> selected;
+    for (int i = 0; i < Count() && static_cast<int>(selected.size()) < maxItems; ++i)
+        if (items_[i].selected)
+            selected.push_back(i);
+    return selected;
+}
+
+void VectorFontList::SelectRange(int first, int last, bool select) {
+    for (int i = std::max(first, 0); i <= last && i < Count(); ++i)
+        items_[i].selected = select;
+}
+
+std::vector<std::string> VectorFontList::Names() const {
+    std::vector<std::string> names;
+    for (const Item& item : items_)
+        names.push_back(item.name);
+    return names;
+}
+
+int AsciiNameOrder(const char* a, const char* b) {
+    for (;; ++a, ++b) {
+        int ca = static_cast<unsigned char>(*a), cb = static_cast<unsigned char>(*b);
+        if (ca >= 'A' && ca <= 'Z')
+            ca += 32;
+        if (cb >= 'A' && cb <= 'Z')
+            cb += 32;
+        if (ca != cb || ca == 0)
+            return ca - cb;
+    }
+}

@@ -1,0 +1,36 @@
+// FontList over a vector, ordered like a sorted list box: a new name goes before the first item
+// that does not compare below it, so names that compare equal end in reverse insertion order.
+#pragma once
+
+#include "catalog/font_list.h"
+
+class VectorFontList : public FontList {
+  public:
+    explicit VectorFontList(NameOrder order) : order_(order) {}
+
+    int Count() const override { return static_cast<int>(items_.size()); }
+    std::string Text(int index) const override { return items_.at(index).name; }
+    int AddSorted(const char* name) override;
+    void Delete(int index) override;
+    int FindExact(const char* name) const override;
+    int SelectedCount() const override;
+    std::vector<int> SelectedItems(int maxItems) const override;
+    void SelectRange(int first, int last, bool select) override;
+    void Reset() override { items_.clear(); }
+    void Reserve(int items, int) override { items_.reserve(items_.size() + items); }
+    void SetRedraw(bool) override {}
+
+    bool IsSelected(int index) const { return items_.at(index).selected; }
+    std::vector<std::string> Names() const;
+
+  private:
+    struct Item {
+        std::string name;
+        bool selected = false;
+    };
+    NameOrder order_;
+    std::vector<Item> items_;
+};
+
+// A portable stand-in for lstrcmpiA's order in tests: ASCII case-insensitive byte order.
+int AsciiNameOrder(const char* a, const char* b);

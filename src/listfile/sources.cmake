@@ -1,0 +1,6 @@
+# Files of this folder: portable ones build natively too; Win32 ones only for Windows.
+list(APPEND MARLIX_CORE_SOURCES
+)
+list(APPEND MARLIX_SHELL_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/list_file.cpp
+)
