@@ -25,6 +25,8 @@ extern MainWindowState App;
 
 // Registers the five window classes in their order; false when any registration fails.
 bool RegisterMarlixClasses(HINSTANCE instance);
+// Takes the list file named on the command line (sets OpenListOnStart, path and title).
+void TakeCommandLine(const char* commandLine);
 // Creates the main window at the stored geometry; WM_CREATE has run when it returns.
 HWND CreateMainWindow();
 // Destroys FontSampleWindow if it is open and forgets it.

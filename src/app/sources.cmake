@@ -9,7 +9,7 @@ list(APPEND MARLIX_SHELL_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/settings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/language.cpp
     ${CMAKE_CURRENT_LIST_DIR}/status_panel.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/window_classes.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/start_up.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
     ${CMAKE_CURRENT_LIST_DIR}/commands.cpp
 )

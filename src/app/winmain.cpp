@@ -1,12 +1,6 @@
 // The entry point: classes, the command-line file, the main window and the message loop.
 #include <windows.h>
-#include <commdlg.h>
-
-#include <string>
-
-#include "app/command_line.h"
 #include "app/main_window.h"
-#include "listfile/list_file.h"
 #include "resource.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showState) {
@@ -15,14 +9,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showSta
     App = MainWindowState();
     App.ProgramInstance = instance;
 
-    std::string path;
-    App.OpenListOnStart = ListPathFromCommandLine(commandLine, path);
-    ListFile.CurrentListTitle[0] = '\0';
-    if (App.OpenListOnStart) {
-        lstrcpynA(ListFile.CurrentListPath, path.c_str(), sizeof ListFile.CurrentListPath);
-        GetFileTitleA(ListFile.CurrentListPath, ListFile.CurrentListTitle,
-                      sizeof ListFile.CurrentListTitle);
-    }
+    TakeCommandLine(commandLine);
 
     HMODULE richEdit = LoadLibraryA("RICHED32.DLL");
     HWND window = CreateMainWindow();

@@ -1,5 +1,12 @@
-// Registration of the program's five window classes and creation of the main window.
+// Start-up: the program's five window classes, the command line's list file, the main window.
 #include "app/main_window.h"
+
+#include <commdlg.h>
+
+#include <string>
+
+#include "app/command_line.h"
+#include "listfile/list_file.h"
 
 #include "app/settings.h"
 #include "controls/balloon.h"
@@ -43,4 +50,15 @@ HWND CreateMainWindow() {
     return CreateWindowExA(WS_EX_OVERLAPPEDWINDOW, "MarlixClass", "Marlix32  by Velquist",
                            WS_OVERLAPPEDWINDOW, geometry.left, geometry.top, geometry.width,
                            geometry.height, nullptr, nullptr, App.ProgramInstance, nullptr);
+}
+
+void TakeCommandLine(const char* commandLine) {
+    std::string path;
+    App.OpenListOnStart = ListPathFromCommandLine(commandLine, path);
+    ListFile.CurrentListTitle[0] = '\0';
+    if (App.OpenListOnStart) {
+        lstrcpynA(ListFile.CurrentListPath, path.c_str(), sizeof ListFile.CurrentListPath);
+        GetFileTitleA(ListFile.CurrentListPath, ListFile.CurrentListTitle,
+                      sizeof ListFile.CurrentListTitle);
+    }
 }

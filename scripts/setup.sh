@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs with apt-get whatever the build, the tests and the run need and is missing.
+# Says nothing when everything is there.
+set -euo pipefail
+
+packages=(cmake make g++ clang python3 libgtest-dev googletest libbenchmark-dev
+          g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 xvfb xauth
+          imagemagick x11-apps fonts-urw-base35)
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,66 @@
+// The base of every Win32 test: a Windows directory whose atm.ini, win.ini and Marlix.ini the
+// test writes (and which is restored afterwards), the dialog driver, observed beeps and help
+// calls, and the real main window created the way the program creates it.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "dialog_driver.h"
+
+// Files in the Windows directory (C:\windows under wine). Every file the test touches is put
+// back as it was when the object goes away.
+class WindowsDirectory {
+  public:
+    ~WindowsDirectory();
+    static std::string Path(const std::string& name);
+    void Write(const std::string& name, const std::string& bytes);
+    void Remove(const std::string& name);
+    std::string Read(const std::string& name) const;
+    bool Exists(const std::string& name) const;
+
+  private:
+    void Remember(const std::string& name);
+    std::map<std::string, std::pair<bool, std::string>> originals_;
+};
+
+struct HelpCall {
+    std::string file;
+    UINT command;
+    ULONG_PTR data;
+};
+
+class MarlixTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Writes an atm.ini with these "name=files" lines (CR LF) in its [Fonts] section.
+    void WriteAtmIni(const std::vector<std::string>& lines);
+    // Writes Marlix.ini whole (the profile cache is flushed first).
+    void WriteSettings(const std::string& text);
+    int ReadSettingValue(const char* section, const char* key, int defaultValue = -12345);
+
+    // Creates the main window as the program does (with the command line's file, if any).
+    HWND CreateMainWindow(const char* commandLine = "");
+    void DestroyMainWindow();
+
+    std::vector<std::string> Items(HWND listBox) const;
+    void SelectItems(HWND listBox, const std::vector<std::string>& names);
+    // Sends a command as the menu does, and runs what it posts.
+    void Command(int id);
+
+    WindowsDirectory windows;
+    DialogDriver dialogs;
+    std::vector<UINT> beeps;
+    std::vector<HelpCall> helps;
+    HWND mainWindow = nullptr;
+};
+
+// Fonts that a test catalogue holds: "name=C:\PSFONTS\PFM\xxx.PFM,C:\PSFONTS\xxx.PFB" lines.
+std::vector<std::string> SampleFontLines(int count);

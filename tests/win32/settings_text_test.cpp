@@ -1,0 +1,85 @@
+// The language, its texts and menus, and the settings the main window reads and writes.
+#include "marlix_test.h"
+
+#include "app/language.h"
+#include "app/main_window.h"
+#include "resource.h"
+
+namespace {
+std::string MenuText(HMENU menu, UINT position) {
+    char text[128] = "";
+    GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
+    return text;
+}
+} // namespace
+
+TEST_F(MarlixTest, SpanishTextsAreTheCodePage1252BytesOfTheTable) {
+    ASSERT_TRUE(CreateMainWindow());
+    SetLanguage(300);
+    char text[TextBufferSize];
+    EXPECT_EQ(KWStrTbGetTxt(text, IDS_CATALOG_COUNT), 26);
+    EXPECT_STREQ(text, "N\xFAmero de Fuentes: %lu    ");
+    KWStrTbGetTxt(text, IDS_CANNOT_PRINT);
+    EXPECT_STREQ(text, "No  hay informaci\xF3n de impresora del sistema. No puedo imprimir.");
+    KWStrTbGetTxt(text, IDS_PRINTING_TEXT);
+    EXPECT_STREQ(text, "Marlix esta ahora imprimiendo.\nOprimir aqui cancelaci\xF3n de la impresi\xF3n.");
+    EXPECT_STREQ(Language.HelpFileName, "Marlixs.hlp");
+    SetLanguage(0);
+    KWStrTbGetTxt(text, IDS_NO_MATCH);
+    EXPECT_STREQ(text, "Could not find any matching font data in list.");
+    EXPECT_EQ(KWStrTbGetTxt(text, 999), 0);
+    EXPECT_STREQ(text, "");
+}
+
+TEST_F(MarlixTest, StoredLanguageChoosesMenuAndIsKeptAsWritten) {
+    WriteSettings("[Options]\r\nLanguage=7\r\n");
+    ASSERT_TRUE(CreateMainWindow());
+    EXPECT_EQ(GetLanguageOffset(), 0);
+    EXPECT_EQ(MenuText(GetMenu(mainWindow), 0), "&File");
+    EXPECT_EQ(ReadSettingValue("Options", "Language"), 7);
+    DestroyMainWindow();
+
+    WriteSettings("[Options]\r\nLanguage=300\r\n");
+    ASSERT_TRUE(CreateMainWindow());
+    HMENU menu = GetMenu(mainWindow);
+    EXPECT_EQ(MenuText(menu, 0), "&Archivo");
+    EXPECT_EQ(MenuText(menu, 1), "&Edici\xF3n");
+    EXPECT_EQ(MenuText(GetSubMenu(menu, 0), 1), "&Abra lista del archivo\bF3");
+    EXPECT_EQ(MenuText(GetSubMenu(menu, 0), 2), "Abra &Combine lista del archivo               ");
+    MENUITEMINFOA help = {};
+    help.cbSize = sizeof help;
+    help.fMask = MIIM_FTYPE;
+    GetMenuItemInfoA(menu, 3, TRUE, &help);
+    EXPECT_TRUE(help.fType & MFT_RIGHTJUSTIFY) << "the Help popup stands at the right";
+}
+
+TEST_F(MarlixTest, WarningSettingIsNormalisedAndWrittenAtStart) {
+    WriteSettings("[Options]\r\nWarn01=5\r\n");
+    ASSERT_TRUE(CreateMainWindow());
+    EXPECT_TRUE(Language.WarnOnFontChange);
+    EXPECT_EQ(ReadSettingValue("Options", "Warn01"), 1);
+    DestroyMainWindow();
+
+    WriteSettings("[Options]\r\nWarn01=0\r\n");
+    ASSERT_TRUE(CreateMainWindow());
+    EXPECT_FALSE(Language.WarnOnFontChange);
+    EXPECT_EQ(ReadSettingValue("Options", "Warn01"), 0);
+    DestroyMainWindow();
+
+    windows.Remove("Marlix.ini");
+    ASSERT_TRUE(CreateMainWindow());
+    EXPECT_TRUE(Language.WarnOnFontChange);
+    EXPECT_EQ(ReadSettingValue("Options", "Warn01"), 1);
+    EXPECT_EQ(ReadSettingValue("Options", "Language"), 0);
+}
+
+TEST_F(MarlixTest, MessageBoxTextsFollowTheLanguage) {
+    ASSERT_TRUE(CreateMainWindow());
+    SetLanguage(300);
+    dialogs.ThenClick(IDOK);
+    KWStrTbMsgBox(mainWindow, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION, MB_ICONHAND);
+    ASSERT_EQ(dialogs.Seen().size(), 1u);
+    EXPECT_EQ(dialogs.Seen()[0].caption, "Archivo WIN.INI");
+    EXPECT_EQ(dialogs.Seen()[0].text, "No pude tener acceso al archivo WIN.INI.");
+    EXPECT_EQ(dialogs.Seen()[0].icon, "hand");
+}
