@@ -78,14 +78,14 @@ TEST(PageLayout, PlacesLinesAndFooterTexts) {
     EXPECT_EQ(pages[0].footer[1].text, "fonts.mxf");
 }
 
-TEST(PageLayout, WithoutACurrentFileTheFooterHoldsOnlyThePageLine) {
-    for (const PrintedPage& page : LayOutListPages(Fonts(50), 20, 12, "")) {
-        ASSERT_EQ(page.footer.size(), 1u);
-        EXPECT_EQ(page.footer[0].text, "Page " + std::to_string(page.number));
-    }
-    for (const PrintedPage& page : LayOutListPages(Fonts(50), 20, 12, "list.mxf")) {
-        ASSERT_EQ(page.footer.size(), 2u);
-        EXPECT_EQ(page.footer[1].text, "list.mxf");
+TEST(PageLayout, TitleLineOnlyWithACurrentListFile) {
+    for (const std::string title : {"", "list.mxf"}) {
+        for (const PrintedPage& page : LayOutListPages(Fonts(50), 20, 12, title)) {
+            ASSERT_EQ(page.footer.size(), title.empty() ? 1u : 2u);
+            EXPECT_EQ(page.footer[0].text, "Page " + std::to_string(page.number));
+            if (!title.empty())
+                EXPECT_EQ(page.footer[1].text, title);
+        }
     }
 }
 

@@ -64,6 +64,7 @@ const ScanCase ScanCases[] = {
      "[PostScript,A]\r\n[PostScript,q" + Port72 + "]\r\n[PostScript,LAST]\r\n",
      {{"PostScript,A", 16}}},
     {"tab inside the brackets ends the scan", "[PostScript,LP\tT1]\r\n[PostScript,LAST]\r\n", {}},
+    {"CR inside the brackets ends the scan", "[PostScript,LPT1\r]\r\n[PostScript,LAST]\r\n", {}},
     {"CR before ']' ends the scan", "[PostScript,LPT1\r\n[PostScript,LAST]\r\n", {}},
     {"LF before ']' ends the scan", "[PostScript,LPT1\n[PostScript,LAST]\n", {}},
     {"text ends inside the name", "[PostScript,LPT1", {}},
