@@ -1,0 +1,51 @@
+#include "winini/printer_section.h"
+
+long NextPrinterSection(const char* text, char* name, long from) {
+    long at = FindSection(text, "PostScript,", from);
+    if (at == NotFound)
+        return NotFound;
+    int length = 0;
+    while (text[at] != ']') {
+        const unsigned char c = static_cast<unsigned char>(text[at]);
+        if (c <= 13 || length == PrinterSectionNameMax)
+            return NotFound;
+        name[length++] = static_cast<char>(c);
+        ++at;
+    }
+    name[length] = '\0';
+    // Whatever follows the ']' on the header line is ignored. A header line without a line end
+    // leaves the body start at the end of the text, never beyond it.
+    while (text[at] != '\0' && text[at] != '\n')
+        ++at;
+    return text[at] == '\n' ? at + 1 : at;
+}
+
+long FindPrinterSection(const char* text, const char* wanted, NameOrder equal) {
+    char name[PrinterSectionNameSize];
+    long at = 0;
+    while ((at = NextPrinterSection(text, name, at)) != NotFound) {
+        if (equal(name, wanted) == 0)
+            return at;
+    }
+    return NotFound;
+}
+
+long PrinterSectionBodyEnd(const char* text, long bodyStart) {
+    // Keep mode only reads the text.
+    const long length = MeasureSection(const_cast<char*>(text), bodyStart, MeasureMode::Keep);
+    if (length != NotFound)
+        return bodyStart + length - 1;
+    long end = bodyStart;
+    while (text[end] != '\0')
+        ++end;
+    return end;
+}
+
+std::vector<PrinterSectionRef> ListPrinterSections(const char* text) {
+    std::vector<PrinterSectionRef> sections;
+    char name[PrinterSectionNameSize];
+    long at = 0;
+    while ((at = NextPrinterSection(text, name, at)) != NotFound)
+        sections.push_back({name, at, PrinterSectionBodyEnd(text, at)});
+    return sections;
+}

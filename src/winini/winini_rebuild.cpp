@@ -1,0 +1,39 @@
+#include "winini/winini_rebuild.h"
+
+#include "winini/printer_section.h"
+
+const char WinIniPlaceholderLine[] = "ATM=placeholder\r\n";
+
+namespace {
+
+constexpr std::string_view LineEnd = "\r\n";
+
+} // namespace
+
+WinIniRebuild RebuildWinIni(const std::string& file, long bodyStart, std::string_view entryText) {
+    // The scan stops at a zero byte, so a save would silently cut everything after it.
+    if (file.find('\0') != std::string::npos)
+        return {WinIniRebuildOutcome::ZeroByteInside, {}, 0, 0};
+
+    const std::size_t start = static_cast<std::size_t>(bodyStart);
+    const std::size_t tailStart =
+        static_cast<std::size_t>(PrinterSectionBodyEnd(file.c_str(), bodyStart));
+    const bool headNeedsLineEnd = start > 0 && file[start - 1] != '\n';
+    const std::size_t headLength = start + (headNeedsLineEnd ? LineEnd.size() : 0);
+    const std::size_t tailLength = file.size() - tailStart;
+
+    if (headLength + entryText.size() + tailLength > WinIniRebuildLimit)
+        return {WinIniRebuildOutcome::TooLarge, {}, headLength, tailLength};
+
+    const std::string_view placeholder = WinIniPlaceholderLine;
+    std::string text;
+    text.reserve(headLength + placeholder.size() + entryText.size() + LineEnd.size() + tailLength);
+    text.append(file, 0, start);
+    if (headNeedsLineEnd)
+        text.append(LineEnd);
+    text.append(placeholder);
+    text.append(entryText);
+    text.append(LineEnd);
+    text.append(file, tailStart, std::string::npos);
+    return {WinIniRebuildOutcome::Rebuilt, std::move(text), headLength, tailLength};
+}
