@@ -12,4 +12,6 @@ list(APPEND MARLIX_SHELL_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/start_up.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
     ${CMAKE_CURRENT_LIST_DIR}/commands.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/help.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/about.cpp
 )

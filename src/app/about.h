@@ -1,0 +1,11 @@
+// The About box (dialog 241): animation, the program's rich text, and the Close button.
+#pragma once
+
+#include <windows.h>
+
+#include "app/exports.h"
+
+void RunAboutBox(HWND owner);
+
+MARLIX_EXPORT INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam,
+                                            LPARAM lParam);
