@@ -12,6 +12,8 @@ list(APPEND MARLIX_SHELL_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/start_up.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
     ${CMAKE_CURRENT_LIST_DIR}/commands.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/menu_states.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/dropped_files.cpp
     ${CMAKE_CURRENT_LIST_DIR}/help.cpp
     ${CMAKE_CURRENT_LIST_DIR}/about.cpp
 )

@@ -3,6 +3,7 @@ list(APPEND MARLIX_CORE_SOURCES
 )
 list(APPEND MARLIX_SHELL_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/toolbar.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/toolbar_button.cpp
     ${CMAKE_CURRENT_LIST_DIR}/balloon.cpp
     ${CMAKE_CURRENT_LIST_DIR}/font_sample.cpp
 )

@@ -1,0 +1,241 @@
+// The command table of the main window: list transfer with its toolbar effects, the list
+// notifications, the help calls, always on top, and the closing of the font sample window.
+#include "marlix_test.h"
+
+#include "app/language.h"
+#include "app/main_window.h"
+#include "catalog/catalog_win.h"
+#include "controls/toolbar.h"
+#include "listfile/list_file.h"
+#include "resource.h"
+#include "window_probe.h"
+
+namespace {
+
+using Names = std::vector<std::string>;
+using ToolbarOps = std::vector<std::pair<int, LPARAM>>;
+
+// Sorted as the list box sorts the default catalogue of five fonts.
+const Names AllFonts = {"Nimbus Mono PS", "Nimbus Roman", "Nimbus Sans", "URW Bookman",
+                        "URW Gothic"};
+
+long StateOf(int buttonId) {
+    for (const ToolbarButton& button : Toolbar.ToolbarButtons)
+        if (button.id == buttonId)
+            return button.state;
+    return 0;
+}
+
+class MainWindowCommands : public MarlixTest {
+  protected:
+    void SetUp() override {
+        MarlixTest::SetUp();
+        ASSERT_TRUE(CreateMainWindow());
+        toolbar = std::make_unique<CommandLog>(App.Toolbar, false);
+    }
+    void TearDown() override {
+        toolbar.reset();
+        MarlixTest::TearDown();
+    }
+    void Move(HWND list, const Names& names, int command) {
+        SelectItems(list, names);
+        Command(command);
+    }
+    std::unique_ptr<CommandLog> toolbar;
+};
+
+TEST_F(MainWindowCommands, AddFontsMovesTheSelectionThenSetsTheButtonsInOrder) {
+    SelectItems(App.AtmList, {"URW Gothic", "Nimbus Roman"});
+    Command(IDM_ADD_FONTS);
+    EXPECT_EQ(Items(App.SelectedList), (Names{"Nimbus Roman", "URW Gothic"}));
+    EXPECT_EQ(Items(App.AtmList), (Names{"Nimbus Mono PS", "Nimbus Sans", "URW Bookman"}));
+    EXPECT_EQ(App.SelectedFontCount, 2u);
+    const ToolbarOps afterAdd = {{ToolbarDisable, ButtonAdd},
+                                 {ToolbarEnable, ButtonSaveList},
+                                 {ToolbarEnable, ButtonSaveWinIni}};
+    EXPECT_EQ(toolbar->Entries(), afterAdd);
+    EXPECT_EQ(StateOf(ButtonAdd), ButtonDisabled);
+    EXPECT_EQ(StateOf(ButtonSaveList), ButtonEnabled);
+    EXPECT_EQ(StateOf(ButtonSaveWinIni), ButtonEnabled);
+
+    // From the toolbar with nothing selected: nothing moves, the buttons change all the same.
+    toolbar->Clear();
+    Command(IDM_ADD_FONTS);
+    EXPECT_EQ(Items(App.SelectedList).size(), 2u);
+    EXPECT_EQ(toolbar->Entries(), afterAdd);
+}
+
+TEST_F(MainWindowCommands, RemoveFontsDisablesTheSaveButtonsOnlyWhenTheListEmpties) {
+    Move(App.AtmList, {"Nimbus Sans", "URW Bookman", "URW Gothic"}, IDM_ADD_FONTS);
+    toolbar->Clear();
+    Move(App.SelectedList, {"URW Bookman"}, IDM_REMOVE_FONTS);
+    EXPECT_EQ(Items(App.SelectedList), (Names{"Nimbus Sans", "URW Gothic"}));
+    EXPECT_EQ(toolbar->Entries(), (ToolbarOps{{ToolbarDisable, ButtonRemove}}));
+    EXPECT_EQ(App.SelectedFontCount, 2u);
+
+    toolbar->Clear();
+    Move(App.SelectedList, {"Nimbus Sans", "URW Gothic"}, IDM_REMOVE_FONTS);
+    EXPECT_TRUE(Items(App.SelectedList).empty());
+    EXPECT_EQ(Items(App.AtmList), AllFonts);
+    EXPECT_EQ(toolbar->Entries(), (ToolbarOps{{ToolbarDisable, ButtonRemove},
+                                              {ToolbarDisable, ButtonSaveList},
+                                              {ToolbarDisable, ButtonSaveWinIni}}));
+    EXPECT_EQ(StateOf(ButtonSaveList), ButtonDisabled);
+    EXPECT_EQ(App.SelectedFontCount, 0u);
+}
+
+TEST_F(MainWindowCommands, DoubleClickInEitherListMovesLikeTheMenu) {
+    ClickListItem(App.AtmList, 2, true); // "Nimbus Sans"
+    EXPECT_EQ(Items(App.SelectedList), (Names{"Nimbus Sans"}));
+    // The first click's selection enabled the add button before the double click moved it.
+    EXPECT_EQ(toolbar->Entries(), (ToolbarOps{{ToolbarEnable, ButtonAdd},
+                                              {ToolbarDisable, ButtonAdd},
+                                              {ToolbarEnable, ButtonSaveList},
+                                              {ToolbarEnable, ButtonSaveWinIni}}));
+    toolbar->Clear();
+    ClickListItem(App.SelectedList, 0, true);
+    EXPECT_TRUE(Items(App.SelectedList).empty());
+    EXPECT_EQ(Items(App.AtmList), AllFonts);
+    EXPECT_EQ(toolbar->Entries(), (ToolbarOps{{ToolbarEnable, ButtonRemove},
+                                              {ToolbarDisable, ButtonRemove},
+                                              {ToolbarDisable, ButtonSaveList},
+                                              {ToolbarDisable, ButtonSaveWinIni}}));
+}
+
+TEST_F(MainWindowCommands, AddAllThenNewMovesEveryFontAndClearsTheCurrentFile) {
+    Move(App.AtmList, {"URW Bookman"}, IDM_ADD_FONTS);
+    Command(IDM_ADD_ALL_FONTS);
+    EXPECT_TRUE(Items(App.AtmList).empty());
+    EXPECT_EQ(Items(App.SelectedList), AllFonts);
+    EXPECT_EQ(App.SelectedFontCount, Catalog.CatalogFontCount);
+
+    lstrcpyA(ListFile.CurrentListTitle, "fonts.mxf");
+    SetWindowTextA(mainWindow, "Marlix32  by Velquist - fonts.mxf");
+    SelectItems(App.SelectedList, {"Nimbus Sans"});
+    toolbar->Clear();
+    Command(IDM_NEW_LIST);
+    EXPECT_EQ(Items(App.AtmList), AllFonts);
+    EXPECT_TRUE(Items(App.SelectedList).empty());
+    EXPECT_EQ(App.SelectedFontCount, 0u);
+    EXPECT_STREQ(ListFile.CurrentListTitle, "");
+    char title[128] = "";
+    GetWindowTextA(mainWindow, title, sizeof title);
+    EXPECT_STREQ(title, "Marlix32  by Velquist");
+    EXPECT_EQ(toolbar->Entries(), (ToolbarOps{{ToolbarDisable, ButtonRemove},
+                                              {ToolbarDisable, ButtonSaveList},
+                                              {ToolbarDisable, ButtonSaveWinIni}}));
+}
+
+TEST_F(MainWindowCommands, NotificationsWithASelectionSetTheActiveListAndItsButton) {
+    Move(App.AtmList, {"URW Bookman", "URW Gothic"}, IDM_ADD_FONTS);
+    toolbar->Clear();
+    ClickListItem(App.SelectedList, 1);
+    EXPECT_EQ(App.ActiveList, IDC_SELECTED_LIST);
+    EXPECT_EQ(toolbar->Entries(), (ToolbarOps{{ToolbarEnable, ButtonRemove}}));
+    EXPECT_EQ(StateOf(ButtonRemove), ButtonEnabled);
+
+    toolbar->Clear();
+    ClickListItem(App.AtmList, 0);
+    EXPECT_EQ(App.ActiveList, IDC_ATM_LIST);
+    EXPECT_EQ(toolbar->Entries(), (ToolbarOps{{ToolbarEnable, ButtonAdd}}));
+
+    // A report without a selection changes nothing, and clearing a selection keeps the buttons.
+    toolbar->Clear();
+    SendMessageA(App.SelectedList, LB_SETSEL, FALSE, -1);
+    SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(IDC_SELECTED_LIST, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(App.SelectedList));
+    EXPECT_EQ(App.ActiveList, IDC_ATM_LIST);
+    EXPECT_TRUE(toolbar->Entries().empty());
+    EXPECT_EQ(StateOf(ButtonRemove), ButtonEnabled);
+}
+
+TEST_F(MainWindowCommands, HelpCommandsAskForTheirFileCommandAndTopic) {
+    for (int id : {IDM_HELP_CONTENTS, IDM_HELP_USING, IDM_HELP_KEYWORD, IDM_HELP_OVERVIEW})
+        Command(id);
+    Command(IDM_SPANISH);
+    Command(IDM_HELP_OVERVIEW);
+    ASSERT_EQ(helps.size(), 5u);
+    EXPECT_EQ(helps[0].file, "Marlix.hlp");
+    EXPECT_EQ(helps[0].command, UINT(HELP_CONTEXT));
+    EXPECT_EQ(helps[0].data, 0u);
+    EXPECT_EQ(helps[1].file, "WINHELP.HLP");
+    EXPECT_EQ(helps[1].command, UINT(HELP_FORCEFILE));
+    EXPECT_EQ(helps[1].data, 0u);
+    EXPECT_EQ(helps[2].file, "Marlix.hlp");
+    EXPECT_EQ(helps[2].command, UINT(HELP_PARTIALKEY));
+    ASSERT_NE(helps[2].data, 0u);
+    EXPECT_STREQ(reinterpret_cast<const char*>(helps[2].data), "");
+    EXPECT_EQ(helps[3].command, UINT(HELP_CONTEXT));
+    EXPECT_EQ(helps[3].data, 24u);
+    EXPECT_EQ(helps[4].file, "Marlixs.hlp");
+    EXPECT_EQ(helps[4].data, 24u);
+}
+
+TEST_F(MainWindowCommands, AlwaysOnTopFlipsTheWindowAndTheSetting) {
+    Command(IDM_ALWAYS_ON_TOP);
+    EXPECT_TRUE(App.IsAlwaysOnTop);
+    EXPECT_TRUE(GetWindowLongA(mainWindow, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(ReadSettingValue("Options", "AlwaysOnTop"), 1);
+    Command(IDM_ALWAYS_ON_TOP);
+    EXPECT_FALSE(App.IsAlwaysOnTop);
+    EXPECT_FALSE(GetWindowLongA(mainWindow, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(ReadSettingValue("Options", "AlwaysOnTop"), 0);
+}
+
+TEST_F(MainWindowCommands, LanguageCommandsSwapTheMenuAndRepaintTheWindow) {
+    Command(IDM_SPANISH);
+    char text[64] = "";
+    GetMenuStringA(GetMenu(mainWindow), 0, text, sizeof text, MF_BYPOSITION);
+    EXPECT_STREQ(text, "&Archivo");
+    EXPECT_EQ(GetLanguageOffset(), 300);
+    // The whole client area waits for a paint with erasing.
+    ValidateRect(mainWindow, nullptr);
+    RECT update = {};
+    RECT client;
+    GetClientRect(mainWindow, &client);
+    SendMessageA(mainWindow, WM_COMMAND, IDM_ENGLISH, 0);
+    ASSERT_TRUE(GetUpdateRect(mainWindow, &update, FALSE));
+    EXPECT_TRUE(EqualRect(&update, &client));
+    GetMenuStringA(GetMenu(mainWindow), 0, text, sizeof text, MF_BYPOSITION);
+    EXPECT_STREQ(text, "&File");
+}
+
+// Every event that must close an open sample window closes it and forgets it.
+TEST_F(MainWindowCommands, FontSampleWindowClosesOnEveryClosingEvent) {
+    const struct {
+        const char* what;
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    } events[] = {
+        {"key press", WM_KEYDOWN, 'A', 0},
+        {"click on the background", WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(300, 240)},
+        {"a popup opens", WM_INITMENUPOPUP, 0, 3},
+        {"notification of a list", WM_COMMAND, MAKEWPARAM(IDC_ATM_LIST, LBN_SETFOCUS), 0},
+        {"the sample's own command", WM_COMMAND, IDC_FONT_SAMPLE, 0},
+        {"show font sample with nothing selected", WM_COMMAND, IDM_SHOW_SAMPLE, 0},
+    };
+    for (const auto& event : events) {
+        HWND sample = CreateWindowExA(0, "STATIC", "sample", WS_CHILD, 0, 0, 10, 10, mainWindow,
+                                      nullptr, nullptr, nullptr);
+        App.FontSampleWindow = sample;
+        WPARAM wParam = event.wParam;
+        if (event.message == WM_INITMENUPOPUP)
+            wParam = reinterpret_cast<WPARAM>(GetSubMenu(GetMenu(mainWindow), 3));
+        SendMessageA(mainWindow, event.message, wParam, event.lParam);
+        EXPECT_FALSE(IsWindow(sample)) << event.what;
+        EXPECT_EQ(App.FontSampleWindow, nullptr) << event.what;
+    }
+}
+
+TEST_F(MainWindowCommands, UnknownCommandsChangeNothing) {
+    SelectItems(App.AtmList, {"URW Bookman"});
+    for (int id : {0, 11, 27, 40, 46, 51, 100, 101, 300, 351, 1000, 1004, 0xFFFF})
+        Command(id);
+    EXPECT_EQ(Items(App.AtmList), AllFonts);
+    EXPECT_TRUE(toolbar->Entries().empty());
+    EXPECT_TRUE(helps.empty());
+    EXPECT_TRUE(IsWindow(mainWindow));
+}
+
+} // namespace

@@ -1,0 +1,211 @@
+// Start-up (the command line's file, the stored geometry, always on top from the settings),
+// the geometry written at every kind of close, and files dropped on the window.
+#include "marlix_test.h"
+
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include "app/main_window.h"
+#include "listfile/list_file.h"
+#include "resource.h"
+#include "window_probe.h"
+
+namespace {
+
+// Creates the main window as the program does, without running what it posts.
+HWND CreateWithoutPumping(const char* commandLine) {
+    App = MainWindowState();
+    App.ProgramInstance = GetModuleHandleA(nullptr);
+    ListFile = ListFileState();
+    TakeCommandLine(commandLine);
+    HWND window = CreateMainWindow();
+    if (window)
+        ShowWindow(window, SW_SHOWNORMAL);
+    return window;
+}
+
+RECT OuterRect(HWND window) {
+    RECT outer = {};
+    GetWindowRect(window, &outer);
+    return outer;
+}
+
+// A drop of these files as the shell makes it: a DROPFILES header followed by the paths, each
+// zero-terminated, and one more zero at the end.
+HDROP MakeDrop(const std::vector<std::string>& paths) {
+    std::string names;
+    for (const std::string& path : paths)
+        names += path + '\0';
+    names += '\0';
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + names.size());
+    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
+    header->pFiles = sizeof(DROPFILES);
+    header->pt = {100, 100};
+    header->fWide = FALSE;
+    memcpy(reinterpret_cast<char*>(header) + sizeof(DROPFILES), names.data(), names.size());
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+class StartUp : public MarlixTest {
+  protected:
+    void Start(const char* commandLine) {
+        mainWindow = CreateWithoutPumping(commandLine);
+        ASSERT_TRUE(mainWindow);
+    }
+    void Drop(const std::vector<std::string>& paths) {
+        SendMessageA(mainWindow, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(paths)), 0);
+    }
+};
+
+TEST_F(StartUp, CommandLineNamesTheListFileToOpen) {
+    const struct {
+        const char* commandLine;
+        const char* path;
+        const char* title;
+    } cases[] = {
+        {"\"C:\\My Lists\\Office fonts.mxf\"", "C:\\My Lists\\Office fonts.mxf",
+         "Office fonts.mxf"},
+        {"C:\\My Lists\\Office fonts.mxf", "C:\\My Lists\\Office fonts.mxf", "Office fonts.mxf"},
+        {"Office.mxf", "Office.mxf", "Office.mxf"},
+        {"\"Office.mxf\"", "Office.mxf", "Office.mxf"},
+    };
+    for (const auto& c : cases) {
+        Start(c.commandLine);
+        EXPECT_STREQ(ListFile.CurrentListPath, c.path) << c.commandLine;
+        EXPECT_STREQ(ListFile.CurrentListTitle, c.title) << c.commandLine;
+        EXPECT_TRUE(App.OpenListOnStart);
+        // The file is opened by command 35 once the loop runs.
+        EXPECT_EQ(TakePostedCommands(mainWindow), std::vector<int>{IDM_OPEN_NAMED_LIST});
+        DestroyMainWindow();
+    }
+}
+
+TEST_F(StartUp, NoFileIsTakenFromAnEmptyALoneQuoteOrAnOverlongCommandLine) {
+    const std::string overlong = "C:\\" + std::string(257, 'x');
+    for (const char* commandLine : {"", "\"", overlong.c_str()}) {
+        Start(commandLine);
+        EXPECT_FALSE(App.OpenListOnStart) << commandLine;
+        EXPECT_STREQ(ListFile.CurrentListTitle, "") << commandLine;
+        EXPECT_TRUE(TakePostedCommands(mainWindow).empty()) << commandLine;
+        DestroyMainWindow();
+    }
+}
+
+TEST_F(StartUp, StoredGeometryOutsideItsRangeGivesTheDefault) {
+    const struct {
+        const char* settings;
+        RECT expected; // left, top, right, bottom
+    } cases[] = {
+        {"", {40, 40, 40 + 463, 40 + 288}},
+        {"LastWidth=150\r\nLastHeight=199\r\nLastLeft=0\r\nLastTop=361\r\n",
+         {40, 40, 40 + 463, 40 + 288}},
+        {"LastWidth=801\r\nLastHeight=601\r\nLastLeft=601\r\nLastTop=1\r\n",
+         {40, 40, 40 + 463, 40 + 288}},
+        {"LastWidth=200\r\nLastHeight=200\r\nLastLeft=2\r\nLastTop=2\r\n", {2, 2, 202, 202}},
+        {"LastWidth=800\r\nLastHeight=600\r\nLastLeft=600\r\nLastTop=360\r\n",
+         {600, 360, 1400, 960}},
+        {"LastWidth=500\r\nLastLeft=1\r\n", {40, 40, 540, 328}},
+    };
+    for (const auto& c : cases) {
+        WriteSettings(std::string("[Window]\r\n") + c.settings);
+        Start("");
+        RECT outer = OuterRect(mainWindow);
+        EXPECT_TRUE(EqualRect(&outer, &c.expected))
+            << c.settings << " gave " << outer.left << "," << outer.top << "," << outer.right << ","
+            << outer.bottom;
+        DestroyMainWindow();
+    }
+    windows.Remove("Marlix.ini");
+    Start("");
+    RECT outer = OuterRect(mainWindow);
+    RECT defaults = {40, 40, 503, 328};
+    EXPECT_TRUE(EqualRect(&outer, &defaults)) << "no settings file";
+}
+
+TEST_F(StartUp, AlwaysOnTopFromTheSettingsStartsTopmostAndIsWrittenAgain) {
+    WriteSettings("[Options]\r\nAlwaysOnTop=5\r\n");
+    Start("");
+    EXPECT_FALSE(App.IsAlwaysOnTop) << "set by the posted command, not during creation";
+    EXPECT_EQ(TakePostedCommands(mainWindow), std::vector<int>{IDM_ALWAYS_ON_TOP});
+    DestroyMainWindow();
+
+    ASSERT_TRUE(CreateMainWindow()); // now with the posted command delivered
+    EXPECT_TRUE(App.IsAlwaysOnTop);
+    EXPECT_TRUE(GetWindowLongA(mainWindow, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(ReadSettingValue("Options", "AlwaysOnTop"), 1);
+    HMENU preference = GetSubMenu(GetMenu(mainWindow), 2);
+    SendMessageA(mainWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(preference), 2);
+    EXPECT_TRUE(GetMenuState(preference, IDM_ALWAYS_ON_TOP, MF_BYCOMMAND) & MF_CHECKED);
+}
+
+TEST_F(StartUp, GeometryIsWrittenOnExitAndOnEveryClose) {
+    const struct {
+        const char* how;
+        void (*close)(HWND);
+    } closes[] = {
+        {"Exit", [](HWND w) { SendMessageA(w, WM_COMMAND, IDM_EXIT, 0); }},
+        {"system menu", [](HWND w) { SendMessageA(w, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+        {"WM_CLOSE", [](HWND w) { SendMessageA(w, WM_CLOSE, 0, 0); }},
+    };
+    int shift = 0;
+    for (const auto& c : closes) {
+        windows.Remove("Marlix.ini");
+        ASSERT_TRUE(CreateMainWindow());
+        MoveWindow(mainWindow, 50 + shift, 60 + shift, 520 + shift, 310 + shift, TRUE);
+        c.close(mainWindow);
+        EXPECT_FALSE(IsWindow(mainWindow)) << c.how;
+        MSG quit;
+        EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << c.how;
+        EXPECT_EQ(quit.wParam, 0u);
+        EXPECT_EQ(ReadSettingValue("Window", "LastWidth"), 520 + shift) << c.how;
+        EXPECT_EQ(ReadSettingValue("Window", "LastHeight"), 310 + shift) << c.how;
+        EXPECT_EQ(ReadSettingValue("Window", "LastLeft"), 50 + shift) << c.how;
+        EXPECT_EQ(ReadSettingValue("Window", "LastTop"), 60 + shift) << c.how;
+        shift += 7;
+    }
+    // The list font and the lists are gone with the window.
+    EXPECT_EQ(App.AtmList, nullptr);
+    EXPECT_EQ(App.ListFont, nullptr);
+    EXPECT_TRUE(beeps.empty());
+}
+
+TEST_F(StartUp, ADroppedFileIsOpenedOrAfterAltMMerged) {
+    Start("");
+    TakePostedCommands(mainWindow);
+    Drop({"C:\\Lists\\first set.mxf", "C:\\Lists\\second.mxf", "C:\\third.mxf"});
+    EXPECT_STREQ(ListFile.CurrentListPath, "C:\\Lists\\first set.mxf");
+    EXPECT_STREQ(ListFile.CurrentListTitle, "first set.mxf");
+    EXPECT_EQ(TakePostedCommands(mainWindow), std::vector<int>{IDM_OPEN_NAMED_LIST});
+
+    SendMessageA(mainWindow, WM_COMMAND, IDM_ARM_MERGE, 0);
+    Drop({"D:\\merge.mxf"});
+    EXPECT_STREQ(ListFile.CurrentListPath, "D:\\merge.mxf");
+    EXPECT_TRUE(App.MergeNextDrop) << "armed until the posted merge runs";
+    std::vector<int> posted = TakePostedCommands(mainWindow);
+    EXPECT_EQ(posted, std::vector<int>{IDM_MERGE_NAMED_LIST});
+    for (int id : posted)
+        SendMessageA(mainWindow, WM_COMMAND, id, 0);
+    EXPECT_FALSE(App.MergeNextDrop);
+
+    // The merge was armed for one drop only.
+    Drop({"D:\\next.mxf"});
+    EXPECT_EQ(TakePostedCommands(mainWindow), std::vector<int>{IDM_OPEN_NAMED_LIST});
+    EXPECT_TRUE(beeps.empty());
+}
+
+TEST_F(StartUp, ADropWithoutAUsablePathOnlyBeeps) {
+    Start("");
+    TakePostedCommands(mainWindow);
+    lstrcpyA(ListFile.CurrentListPath, "C:\\kept.mxf");
+    lstrcpyA(ListFile.CurrentListTitle, "kept.mxf");
+    Drop({});
+    // A path longer than the 260 characters a path may have is not cut to another file's name.
+    Drop({"C:\\" + std::string(260, 'y') + ".mxf"});
+    EXPECT_EQ(beeps, (std::vector<UINT>{MB_ICONHAND, MB_ICONHAND}));
+    EXPECT_TRUE(TakePostedCommands(mainWindow).empty());
+    EXPECT_STREQ(ListFile.CurrentListPath, "C:\\kept.mxf");
+    EXPECT_STREQ(ListFile.CurrentListTitle, "kept.mxf");
+}
+
+} // namespace

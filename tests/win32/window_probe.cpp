@@ -1,0 +1,146 @@
+#include "window_probe.h"
+
+#include <map>
+
+#include "resource.h"
+
+namespace {
+std::map<HWND, CommandLog*> logs;
+
+LPARAM PointOf(const RECT& item) {
+    return MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+}
+} // namespace
+
+CommandLog::CommandLog(HWND window, bool swallow) : window_(window), swallow_(swallow) {
+    logs[window] = this;
+    previous_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CommandLog::Proc)));
+}
+
+CommandLog::~CommandLog() {
+    if (IsWindow(window_))
+        SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+    logs.erase(window_);
+}
+
+std::vector<int> CommandLog::Ids() const {
+    std::vector<int> ids;
+    for (const auto& entry : entries_)
+        ids.push_back(entry.first);
+    return ids;
+}
+
+LRESULT CALLBACK CommandLog::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    CommandLog* log = logs.at(window);
+    if (message == WM_COMMAND) {
+        log->entries_.emplace_back(LOWORD(wParam), lParam);
+        if (log->swallow_)
+            return 0;
+    }
+    return CallWindowProcA(log->previous_, window, message, wParam, lParam);
+}
+
+std::vector<int> TakePostedCommands(HWND window) {
+    std::vector<int> ids;
+    MSG message;
+    while (PeekMessageA(&message, window, WM_COMMAND, WM_COMMAND, PM_REMOVE))
+        ids.push_back(LOWORD(message.wParam));
+    return ids;
+}
+
+void ClickListItem(HWND listBox, int index, bool doubleClick, UINT keys) {
+    RECT item = {};
+    SendMessageA(listBox, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
+    const LPARAM point = PointOf(item);
+    SendMessageA(listBox, WM_LBUTTONDOWN, MK_LBUTTON | keys, point);
+    SendMessageA(listBox, WM_LBUTTONUP, keys, point);
+    if (doubleClick) {
+        SendMessageA(listBox, WM_LBUTTONDBLCLK, MK_LBUTTON | keys, point);
+        SendMessageA(listBox, WM_LBUTTONUP, keys, point);
+    }
+}
+
+bool PressAccelerator(HWND mainWindow, UINT virtualKey, bool control, bool alt) {
+    BYTE saved[256], keys[256];
+    GetKeyboardState(saved);
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = keys[VK_LCONTROL] = control ? 0x80 : 0;
+    keys[VK_MENU] = keys[VK_LMENU] = alt ? 0x80 : 0;
+    keys[VK_SHIFT] = keys[VK_LSHIFT] = 0;
+    SetKeyboardState(keys);
+    MSG message = {};
+    message.hwnd = GetFocus() ? GetFocus() : mainWindow;
+    message.message = alt ? WM_SYSKEYDOWN : WM_KEYDOWN;
+    message.wParam = virtualKey;
+    message.lParam = 1 | (alt ? 1 << 29 : 0);
+    HACCEL table = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDA_ACCELERATORS));
+    bool translated = TranslateAcceleratorA(mainWindow, table, &message) != 0;
+    SetKeyboardState(saved);
+    return translated;
+}
+
+COLORREF PixelAt(HWND window, int x, int y) {
+    HDC dc = GetDC(window);
+    COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return colour;
+}
+
+SIZE DefaultFontExtent(const std::string& text) {
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    SIZE extent = {};
+    GetTextExtentPoint32A(memory, text.c_str(), static_cast<int>(text.size()), &extent);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return extent;
+}
+
+int TextDifference(HWND window, POINT origin, const std::string& text, COLORREF ink,
+                   COLORREF paper) {
+    HDC dc = GetDC(window);
+    HDC memory = CreateCompatibleDC(dc);
+    SIZE extent = {};
+    GetTextExtentPoint32A(memory, text.c_str(), static_cast<int>(text.size()), &extent);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, extent.cx, extent.cy);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    SetBkMode(memory, OPAQUE);
+    SetBkColor(memory, paper);
+    SetTextColor(memory, ink);
+    TextOutA(memory, 0, 0, text.c_str(), static_cast<int>(text.size()));
+    int differences = extent.cx > 0 ? 0 : -1;
+    for (int y = 0; y < extent.cy; ++y)
+        for (int x = 0; x < extent.cx; ++x)
+            if (GetPixel(memory, x, y) != GetPixel(dc, origin.x + x, origin.y + y))
+                ++differences;
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, dc);
+    return differences;
+}
+
+::testing::AssertionResult ShowsBitmap(HWND window, int bitmapId) {
+    HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(bitmapId));
+    if (!bitmap)
+        return ::testing::AssertionFailure() << "no bitmap " << bitmapId;
+    BITMAP size = {};
+    GetObjectA(bitmap, sizeof size, &size);
+    HDC dc = GetDC(window);
+    HDC memory = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    int differences = 0;
+    for (int y = 0; y < size.bmHeight; ++y)
+        for (int x = 0; x < size.bmWidth; ++x)
+            if (GetPixel(memory, x, y) != GetPixel(dc, x, y))
+                ++differences;
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    ReleaseDC(window, dc);
+    DeleteObject(bitmap);
+    if (differences == 0)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << differences << " pixels differ from bitmap " << bitmapId;
+}

@@ -1,0 +1,53 @@
+// What the main-window tests look at: the commands a window receives, the commands posted to
+// it, mouse clicks on list items, keys through the accelerator table, and pixels on screen.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+// Subclasses a window and records every WM_COMMAND it receives (low word of wParam, lParam),
+// in order. When swallow is set the commands stop there; otherwise they run as usual.
+class CommandLog {
+  public:
+    CommandLog(HWND window, bool swallow);
+    ~CommandLog();
+    CommandLog(const CommandLog&) = delete;
+    CommandLog& operator=(const CommandLog&) = delete;
+
+    const std::vector<std::pair<int, LPARAM>>& Entries() const { return entries_; }
+    std::vector<int> Ids() const;
+    void Clear() { entries_.clear(); }
+
+  private:
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND window_;
+    bool swallow_;
+    WNDPROC previous_;
+    std::vector<std::pair<int, LPARAM>> entries_;
+};
+
+// Takes the WM_COMMAND messages waiting in the queue for the window, without running them.
+std::vector<int> TakePostedCommands(HWND window);
+
+// A left click (or double click) on a list box item, as the mouse makes it.
+void ClickListItem(HWND listBox, int index, bool doubleClick = false, UINT keys = 0);
+
+// Offers a key press to TranslateAcceleratorA with the main window's table 5, the modifier keys
+// held; returns whether the table translated it (its command has then run).
+bool PressAccelerator(HWND mainWindow, UINT virtualKey, bool control, bool alt);
+
+// Pixels of a window as they are on screen (client coordinates).
+COLORREF PixelAt(HWND window, int x, int y);
+// How many pixels of the rectangle differ from the text drawn the way the status panel draws
+// it: the DC's default font, opaque, at origin; -1 when the rectangle could not be read.
+int TextDifference(HWND window, POINT origin, const std::string& text, COLORREF ink,
+                   COLORREF paper);
+// The width and height of the text in the default font of a window's device context.
+SIZE DefaultFontExtent(const std::string& text);
+// Whether the window shows the bitmap resource at its (0, 0) pixel for pixel.
+::testing::AssertionResult ShowsBitmap(HWND window, int bitmapId);
