@@ -65,6 +65,16 @@ TEST_F(MainWindowCommands, AddFontsMovesTheSelectionThenSetsTheButtonsInOrder) {
     EXPECT_EQ(toolbar->Entries(), afterAdd);
 }
 
+TEST_F(MainWindowCommands, TheOneSelectedFontMovesWhereverTheCaretStands) {
+    ClickListItem(App.AtmList, 4);
+    SelectItems(App.AtmList, {"Nimbus Roman"});
+    ASSERT_EQ(SendMessageA(App.AtmList, LB_GETCARETINDEX, 0, 0), 4);
+    Command(IDM_ADD_FONTS);
+    EXPECT_EQ(Items(App.SelectedList), (Names{"Nimbus Roman"}));
+    EXPECT_EQ(Items(App.AtmList),
+              (Names{"Nimbus Mono PS", "Nimbus Sans", "URW Bookman", "URW Gothic"}));
+}
+
 TEST_F(MainWindowCommands, RemoveFontsDisablesTheSaveButtonsOnlyWhenTheListEmpties) {
     Move(App.AtmList, {"Nimbus Sans", "URW Bookman", "URW Gothic"}, IDM_ADD_FONTS);
     toolbar->Clear();
@@ -134,10 +144,12 @@ TEST_F(MainWindowCommands, NotificationsWithASelectionSetTheActiveListAndItsButt
     EXPECT_EQ(toolbar->Entries(), (ToolbarOps{{ToolbarEnable, ButtonRemove}}));
     EXPECT_EQ(StateOf(ButtonRemove), ButtonEnabled);
 
+    // The right list reports losing the focus (with its selection) before the left one reports.
     toolbar->Clear();
     ClickListItem(App.AtmList, 0);
     EXPECT_EQ(App.ActiveList, IDC_ATM_LIST);
-    EXPECT_EQ(toolbar->Entries(), (ToolbarOps{{ToolbarEnable, ButtonAdd}}));
+    EXPECT_EQ(toolbar->Entries(),
+              (ToolbarOps{{ToolbarEnable, ButtonRemove}, {ToolbarEnable, ButtonAdd}}));
 
     // A report without a selection changes nothing, and clearing a selection keeps the buttons.
     toolbar->Clear();

@@ -233,7 +233,6 @@ TEST_F(ToolbarButtons, PressingTheButtonRemovesTheBalloonBeforeTheCommandRuns) {
     MoveOn(ButtonOpenWinIni);
     TimerFires(ButtonOpenWinIni);
     ASSERT_NE(Balloon.Window, nullptr);
-    EXPECT_EQ(Balloon.Window, GetWindow(mainWindow, GW_CHILD)) << "on top of its siblings";
     HWND shown = Balloon.Window;
     Press(ButtonOpenWinIni);
     EXPECT_EQ(Balloon.Window, nullptr);

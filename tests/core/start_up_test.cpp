@@ -1,0 +1,62 @@
+// The list file named on the command line, and the stored window geometry's ranges.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/command_line.h"
+#include "app/geometry.h"
+
+namespace {
+
+TEST(ListPathFromCommandLine, TakesAQuotedOrAWholeUnquotedPath) {
+    const std::string longest = "C:\\" + std::string(256, 'a'); // 259 characters
+    const std::string tooLong = longest + "b";
+    const struct {
+        std::string commandLine;
+        bool named;
+        std::string path;
+    } cases[] = {
+        {"", false, ""},
+        {"\"C:\\My Lists\\set one.mxf\"", true, "C:\\My Lists\\set one.mxf"},
+        {"C:\\My Lists\\set one.mxf", true, "C:\\My Lists\\set one.mxf"},
+        {"set.mxf", true, "set.mxf"},
+        // The last character is taken for the closing quote, whatever it is.
+        {"\"C:\\set.mxf", true, "C:\\set.mx"},
+        {"\"a.mxf\" b.mxf", true, "a.mxf\" b.mx"},
+        {"\"", false, ""},
+        {"\"\"", false, ""},
+        {" ", true, " "},
+        {longest, true, longest},
+        {tooLong, false, ""},
+        {"\"" + longest + "\"", true, longest},
+        {"\"" + tooLong + "\"", false, ""},
+    };
+    for (const auto& c : cases) {
+        std::string path;
+        EXPECT_EQ(ListPathFromCommandLine(c.commandLine.c_str(), path), c.named) << c.commandLine;
+        if (c.named)
+            EXPECT_EQ(path, c.path) << c.commandLine;
+    }
+    std::string path;
+    EXPECT_FALSE(ListPathFromCommandLine(nullptr, path));
+}
+
+TEST(AcceptGeometry, AValueOutsideItsRangeBecomesTheDefaultNotTheBound) {
+    const struct {
+        WindowGeometry stored, accepted;
+    } cases[] = {
+        {{463, 288, 40, 40}, {463, 288, 40, 40}},  {{150, 199, 0, 361}, {463, 288, 40, 40}},
+        {{801, 601, 601, 1}, {463, 288, 40, 40}},  {{199, 200, 1, 2}, {463, 200, 40, 2}},
+        {{200, 200, 2, 2}, {200, 200, 2, 2}},      {{800, 600, 600, 360}, {800, 600, 600, 360}},
+        {{-500, -1, -40, -2}, {463, 288, 40, 40}},
+    };
+    for (const auto& c : cases) {
+        WindowGeometry got = AcceptGeometry(c.stored);
+        EXPECT_EQ(got.width, c.accepted.width) << c.stored.width;
+        EXPECT_EQ(got.height, c.accepted.height) << c.stored.height;
+        EXPECT_EQ(got.left, c.accepted.left) << c.stored.left;
+        EXPECT_EQ(got.top, c.accepted.top) << c.stored.top;
+    }
+}
+
+} // namespace
