@@ -12,7 +12,8 @@ constexpr int MaxFontNameLength = 63; // bytes, without the terminator
 
 struct FontCatalog {
     // The accepted fonts' "name=files" lines, byte for byte with their line ends, in the list's
-    // order. Never changes while the catalogue is loaded.
+    // order (names that differ only in letter case may stand in either order). Every line ends
+    // with LF. Never changes while the catalogue is loaded.
     std::string FontEntryText;
     unsigned long CatalogFontCount = 0;
     bool Loaded = false;
@@ -51,7 +52,8 @@ CollectedFontNames CollectFontNames(std::vector<FontNameSlot>& table, const char
 size_t AppendEntryLine(std::string& destination, const char* body, const char* key);
 
 // Builds the catalogue from a whole ATM.INI text (modified in place; it must be followed by at
-// least one zero byte) and fills the list, which is emptied first. On any outcome but Loaded the
-// list and the catalogue are left empty.
+// least one zero byte) and fills the list, which is emptied first. Afterwards the text holds the
+// [Fonts] body, zero-terminated. On any outcome but Loaded the list and the catalogue are left
+// empty. Loaded with an empty list is possible: every key was rejected.
 CatalogBuild BuildFontCatalog(char* text, FontList& atmList, NameOrder compareFontNames,
                               FontCatalog& catalog);

@@ -97,6 +97,12 @@ TEST(BuildFontCatalog, LoadsFontsSectionByExactBytes) {
          {},
          "",
          2},
+        {"interleaved case variants of a duplicate",
+         "[Fonts]\r\nFoo=first_line\r\nFOO=upper_line\r\nFoo=third_line\r\n",
+         O::Loaded,
+         {"Foo", "Foo", "FOO"},
+         "FOO=upper_line\r\nFoo=first_line\r\nFoo=first_line\r\n",
+         0},
         {"a style line does not serve its family",
          "[Fonts]\r\nTimes,BOLD=c:\\TIB.PFM\r\nTimes=c:\\TIR.PFM\r\n",
          O::Loaded,
@@ -180,6 +186,39 @@ std::string FontLines(int first, int last, int step) {
         lines += line;
     }
     return lines;
+}
+
+TEST(BuildFontCatalog, ManyDuplicatesAllCarryTheirFirstLine) {
+    std::string file = "[Fonts]\r\n";
+    for (int copy = 0; copy < 3; ++copy)
+        for (int font = 0; font < 60; ++font)
+            file += "Font " + std::to_string(font * 7 % 60) + "=copy" + std::to_string(copy) +
+                    "_value\r\n";
+    Built built = Build(file);
+    ASSERT_EQ(built.names.size(), 180u);
+    std::istringstream lines(built.catalog.FontEntryText);
+    int count = 0;
+    for (std::string line; std::getline(lines, line); ++count)
+        EXPECT_EQ(line.substr(line.find('=')), "=copy0_value\r") << line;
+    EXPECT_EQ(count, 180);
+}
+
+TEST(BuildFontCatalog, EmptiesTheListThenReservesRoomForTheKeys) {
+    struct RecordingFontList : VectorFontList {
+        RecordingFontList() : VectorFontList(AsciiNameOrder) {}
+        void Reset() override {
+            calls.push_back("Reset " + std::to_string(Count()));
+            VectorFontList::Reset();
+        }
+        void Reserve(int items, int bytes) override {
+            calls.push_back("Reserve " + std::to_string(items) + " " + std::to_string(bytes));
+        }
+        std::vector<std::string> calls;
+    } list;
+    list.AddSorted("Stale");
+    Build("[Fonts]\r\nB=123456789\r\nA=1\r\nC=123456789\r\n", list);
+    EXPECT_EQ(list.calls, (std::vector<std::string>{"Reset 1", "Reserve 3 108"}));
+    EXPECT_EQ(list.Names(), (Names{"B", "C"}));
 }
 
 TEST(BuildFontCatalog, KeepsTheFirst1001KeysInFileOrderAndCountsTheRest) {

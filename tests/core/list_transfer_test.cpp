@@ -153,13 +153,4 @@ TEST(MoveSelectedFonts, RandomMovesBackAndForthLoseAndDoubleNothing) {
     }
 }
 
-TEST(IsIndexSelected, FindsOnlyListedIndexes) {
-    const std::vector<int> selection{0, 3, 4, 1000};
-    for (int index : {0, 3, 4, 1000})
-        EXPECT_TRUE(IsIndexSelected(selection, index)) << index;
-    for (int index : {-1, 1, 2, 5, 999, 1001})
-        EXPECT_FALSE(IsIndexSelected(selection, index)) << index;
-    EXPECT_FALSE(IsIndexSelected({}, 0));
-}
-
 } // namespace
