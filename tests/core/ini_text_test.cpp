@@ -68,6 +68,7 @@ TEST(MeasureSection, TrimDropsTrailingBlankLinesAndKeepsLastLineWhole) {
         {"Fonts]\r\nA=123 \t", 16, "Fonts]\r\nA=123 \t"},
         {"Fonts]\r\nA=1\r\n;[c", 17, "Fonts]\r\nA=1\r\n;[c"},
         {"Fonts]", 7, "Fonts]"},
+        {" \r\n\t[X]", 1, ""},
     };
     for (const TrimCase& c : cases) {
         std::vector<char> text = Buffer(c.text);
