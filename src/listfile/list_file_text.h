@@ -23,10 +23,11 @@ struct ListRead {
     MatchResult match; // what the matching did; its unmatched names go to dialog 1005
 };
 
-// Reads a whole list file text (zero-terminated; changed in place) into the lists: the [Fonts]
-// body is read by .pfm file names when it holds ".pfm" anywhere outside a comment (form 1 when it
-// also holds "softfont", else 2), otherwise by font names (form 3). Without merge the SelectedList
-// is emptied into the AtmList first. Messages, the dialog and the title are the caller's.
+// Reads a whole list file text (followed by at least one zero byte; changed in place) into the
+// lists: its [Fonts] body is read by .pfm file names when it holds ".pfm" anywhere outside a
+// comment (form 1 when it also holds "softfont", else 2), otherwise by font names (form 3).
+// Without merge the SelectedList is emptied into the AtmList first. Messages, the dialog and the
+// title are the caller's.
 ListRead ReadListFileText(char* text, FontList& atmList, FontList& selectedList,
                           const std::string& fontEntryText, bool merge, LowerText lower);
 
