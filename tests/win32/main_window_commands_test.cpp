@@ -66,8 +66,8 @@ TEST_F(MainWindowCommands, AddFontsMovesTheSelectionThenSetsTheButtonsInOrder) {
 }
 
 TEST_F(MainWindowCommands, TheOneSelectedFontMovesWhereverTheCaretStands) {
-    ClickListItem(App.AtmList, 4);
     SelectItems(App.AtmList, {"Nimbus Roman"});
+    SendMessageA(App.AtmList, LB_SETCARETINDEX, 4, FALSE);
     ASSERT_EQ(SendMessageA(App.AtmList, LB_GETCARETINDEX, 0, 0), 4);
     Command(IDM_ADD_FONTS);
     EXPECT_EQ(Items(App.SelectedList), (Names{"Nimbus Roman"}));
