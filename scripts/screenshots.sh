@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Takes the README's screenshots of the main window under wine in Xvfb, on the demo catalogue:
+# docs/main-window-en.png and docs/main-window-es.png (some fonts selected, a balloon shown).
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+cd "$here/.."
+"$here/setup.sh"
+source "$here/wine-env.sh"
+
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 -j2 --target shoot_main_window >/dev/null
+wine_template_prefix
+export WINEPREFIX="$root/build/wine-shots"
+wine_fresh_prefix "$WINEPREFIX"
+cp demo/atm.ini demo/win.ini "$WINEPREFIX/drive_c/windows/"
+# Wine's own fonts (Tahoma for menus and captions, Marlett for the caption buttons) are not
+# found in its data folder by this wine build; in the Windows fonts folder they are.
+cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+mkdir -p docs build/shots
+
+shoot() { # name, then the tool's options
+    local name=$1
+    shift
+    rm -f build/shots/ready
+    xvfb-run -a -s "-screen 0 800x600x24" bash -c '
+        wine build/win64/tools/win32/shoot_main_window.exe "Z:$PWD/build/shots/ready" "$@" \
+            </dev/null >/dev/null 2>&1 &
+        for _ in $(seq 100); do [ -s build/shots/ready ] && break; sleep 0.1; done
+        sleep 0.3
+        import -window root build/shots/screen.png
+        wineserver -k' _ "$@"
+    convert build/shots/screen.png -crop "$(tr -d '\r\n' < build/shots/ready)" +repage \
+        "docs/$name.png"
+    echo "docs/$name.png"
+}
+shoot main-window-en --balloon 105
+shoot main-window-es --spanish --balloon 104

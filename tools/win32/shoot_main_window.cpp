@@ -1,0 +1,100 @@
+// Sets the real main window up as a user would have it for a screenshot, on the atm.ini of the
+// Windows directory: some fonts moved to the selected list, some selected in the left one,
+// optionally Spanish and a balloon shown. Then it writes the window's screen rectangle to the
+// ready file and keeps the window up for a while, so that a script can take the picture.
+//   shoot_main_window.exe READY_FILE [--spanish] [--balloon BUTTON_ID] [--seconds N]
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "app/main_window.h"
+#include "controls/toolbar.h"
+#include "main_window_driver.h"
+#include "resource.h"
+
+namespace {
+
+// A click on an item as the mouse makes it (Ctrl adds to the selection).
+void Click(HWND list, const char* name, bool control) {
+    LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                 reinterpret_cast<LPARAM>(name));
+    if (index == LB_ERR)
+        return;
+    SendMessageA(list, LB_SETTOPINDEX, 0, 0);
+    RECT item = {};
+    SendMessageA(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
+    LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    WPARAM keys = control ? MK_CONTROL : 0;
+    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON | keys, point);
+    SendMessageA(list, WM_LBUTTONUP, keys, point);
+}
+
+void ShowBalloonOf(int buttonId) {
+    for (const ToolbarButton& button : Toolbar.ToolbarButtons) {
+        if (button.id == buttonId) {
+            SendMessageA(button.window, WM_MOUSEMOVE, 0, MAKELPARAM(12, 10));
+            SendMessageA(button.window, WM_TIMER, BalloonTimer, 0);
+        }
+    }
+}
+
+void RunFor(DWORD milliseconds) {
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < milliseconds) {
+        RunUntilIdle();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2)
+        return 2;
+    const std::string ready = argv[1];
+    bool spanish = false;
+    int balloon = 0;
+    DWORD seconds = 6;
+    for (int i = 2; i < argc; ++i) {
+        std::string argument = argv[i];
+        if (argument == "--spanish")
+            spanish = true;
+        else if (argument == "--balloon" && i + 1 < argc)
+            balloon = std::atoi(argv[++i]);
+        else if (argument == "--seconds" && i + 1 < argc)
+            seconds = static_cast<DWORD>(std::atoi(argv[++i]));
+    }
+
+    HWND window = StartMainWindow("");
+    if (!window)
+        return 1;
+    RunUntilIdle();
+    if (spanish)
+        SendMessageA(window, WM_COMMAND, IDM_SPANISH, 0);
+
+    // A selection being built: a family and three more fonts chosen, two more picked on the left.
+    SelectNames(App.AtmList, {"Nimbus Sans", "Nimbus Sans,BOLD", "Nimbus Sans,ITALIC",
+                              "Nimbus Sans,BOLDITALIC", "URW Gothic", "P052", "P052,BOLD"});
+    SendMessageA(window, WM_COMMAND, IDM_ADD_FONTS, 0);
+    Click(App.SelectedList, "P052", false);
+    Click(App.AtmList, "Nimbus Mono PS", false);
+    Click(App.AtmList, "Nimbus Mono PS,BOLD", true);
+    RunFor(300);
+    if (balloon)
+        ShowBalloonOf(balloon);
+    RunFor(500);
+
+    RECT outer;
+    GetWindowRect(window, &outer);
+    if (FILE* file = std::fopen(ready.c_str(), "w")) {
+        std::fprintf(file, "%ldx%ld+%ld+%ld\n", outer.right - outer.left, outer.bottom - outer.top,
+                     outer.left, outer.top);
+        std::fclose(file);
+    }
+    RunFor(seconds * 1000);
+    DestroyWindow(window);
+    RunUntilIdle();
+    return 0;
+}
