@@ -5,6 +5,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include "app/geometry.h"
 #include "app/main_window.h"
 #include "listfile/list_file.h"
 #include "resource.h"
@@ -168,6 +169,28 @@ TEST_F(StartUp, GeometryIsWrittenOnExitAndOnEveryClose) {
     EXPECT_EQ(App.AtmList, nullptr);
     EXPECT_EQ(App.ListFont, nullptr);
     EXPECT_TRUE(beeps.empty());
+}
+
+TEST_F(StartUp, AWindowClosedWhileMinimizedStoresThatRectangleAndStartsInRange) {
+    ASSERT_TRUE(CreateMainWindow());
+    ShowWindow(mainWindow, SW_MINIMIZE);
+    PumpMessages();
+    RECT minimized = OuterRect(mainWindow);
+    SendMessageA(mainWindow, WM_SYSCOMMAND, SC_CLOSE, 0);
+    PumpMessages();
+    EXPECT_EQ(ReadSettingValue("Window", "LastLeft"), minimized.left);
+    EXPECT_EQ(ReadSettingValue("Window", "LastTop"), minimized.top);
+    EXPECT_EQ(ReadSettingValue("Window", "LastWidth"), minimized.right - minimized.left);
+    EXPECT_EQ(ReadSettingValue("Window", "LastHeight"), minimized.bottom - minimized.top);
+
+    WindowGeometry expected =
+        AcceptGeometry({minimized.right - minimized.left, minimized.bottom - minimized.top,
+                        minimized.left, minimized.top});
+    Start("");
+    RECT outer = OuterRect(mainWindow);
+    RECT wanted = {expected.left, expected.top, expected.left + expected.width,
+                   expected.top + expected.height};
+    EXPECT_TRUE(EqualRect(&outer, &wanted)) << minimized.left << "," << minimized.top;
 }
 
 TEST_F(StartUp, ADroppedFileIsOpenedOrAfterAltMMerged) {
