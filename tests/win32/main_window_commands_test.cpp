@@ -240,14 +240,4 @@ TEST_F(MainWindowCommands, FontSampleWindowClosesOnEveryClosingEvent) {
     }
 }
 
-TEST_F(MainWindowCommands, UnknownCommandsChangeNothing) {
-    SelectItems(App.AtmList, {"URW Bookman"});
-    for (int id : {0, 11, 27, 40, 46, 51, 100, 101, 300, 351, 1000, 1004, 0xFFFF})
-        Command(id);
-    EXPECT_EQ(Items(App.AtmList), AllFonts);
-    EXPECT_TRUE(toolbar->Entries().empty());
-    EXPECT_TRUE(helps.empty());
-    EXPECT_TRUE(IsWindow(mainWindow));
-}
-
 } // namespace
