@@ -18,9 +18,12 @@ void ReleasePrinterChoice() {
     Printing = PrintState();
 }
 
+static_assert(sizeof(void*) != 4 || sizeof(PRINTDLGA) == 66,
+              "the print setup record of the 32-bit program is 66 bytes");
+
 BOOL KWGetPrintSetup(HWND owner) {
     PRINTDLGA setup = {};
-    setup.lStructSize = sizeof setup; // 66 bytes in the 32-bit program
+    setup.lStructSize = sizeof setup;
     setup.hwndOwner = owner;
     setup.hDevMode = Printing.PrinterDevMode;
     setup.hDevNames = Printing.PrinterDevNames;

@@ -186,6 +186,9 @@ TEST_F(PrintJob, CopiesKeptFromTheSetupReachThePrinter) {
     }
     SetKWPrnSel(1);
     PrintWhileTheUserWaits();
+    // The kept device mode is unlocked again, ready for the next setup and the next job.
+    EXPECT_EQ(GlobalFlags(Printing.PrinterDevMode) & GMEM_LOCKCOUNT, 0u);
+    EXPECT_EQ(GlobalFlags(Printing.PrinterDevNames) & GMEM_LOCKCOUNT, 0u);
     const std::string output = FilePrinter::ReadOutput();
     // Wine's PostScript driver puts the copies count of the device mode into the job ticket.
     EXPECT_EQ(Lines(output, "%cupsJobTicket: copies="),
