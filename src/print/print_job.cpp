@@ -2,7 +2,7 @@
 // the document "Marlix Print" with the pages of the chosen list.
 #include "print/print.h"
 
-#include <new>
+#include <exception>
 
 #include "app/language.h"
 #include "app/main_window.h"
@@ -29,7 +29,7 @@ HDC CreatePrinterDC() {
             device = entry.device;
         }
         return CreateDCA(driver.c_str(), device.c_str(), nullptr, mode.get());
-    } catch (const std::bad_alloc&) {
+    } catch (const std::exception&) {
         return nullptr;
     }
 }
@@ -69,7 +69,7 @@ void RunDocument(HWND owner, HDC dc) {
     }
     try {
         PrintListPages(dc, ListToPrint());
-    } catch (const std::bad_alloc&) {
+    } catch (const std::exception&) { // no memory for the list's texts
         AbortDoc(dc);
         KWStrTbMsgBox(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION, MB_ICONERROR);
         return;

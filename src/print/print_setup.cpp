@@ -2,7 +2,6 @@
 // printer the next job will use.
 #include "print/print.h"
 
-
 #include <vector>
 
 #include "print/global_lock.h"
