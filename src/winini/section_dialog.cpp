@@ -1,10 +1,12 @@
 #include "winini/section_dialog.h"
 
+#include <new>
 #include <string>
 
 #include "app/help.h"
 #include "app/language.h"
 #include "app/main_window.h"
+#include "app/shell_hooks.h"
 #include "controls/toolbar.h"
 #include "listfile/text_search.h"
 #include "resource.h"
@@ -48,7 +50,14 @@ void OnInitDialog(HWND dialog) {
     KWStrTbSetTxt(GetDlgItem(dialog, IDOK), IDS_OK);
     KWStrTbSetTxt(GetDlgItem(dialog, IDCANCEL), IDS_CANCEL);
     KWStrTbSetTxt(GetDlgItem(dialog, IDC_SECTION_HELP), IDS_HELP);
-    if (!ListSections(dialog, GetDlgItem(dialog, IDC_SECTION_LIST)))
+    bool listed = false;
+    try {
+        listed = ListSections(dialog, GetDlgItem(dialog, IDC_SECTION_LIST));
+    } catch (const std::bad_alloc&) {
+        SoundBeep(MB_ICONHAND);
+        KWStrTbMsgBox(dialog, IDS_NO_MEMORY, IDS_MEMORY_CAPTION, MB_ICONERROR);
+    }
+    if (!listed)
         EndDialog(dialog, 0);
 }
 
