@@ -123,6 +123,15 @@
 #define IDC_SECTION_HELP 9
 
 // ---- Printing: dialogs 1010, 1011 ----
+#define IDD_PRINT_STOP 1010     // "Printing": modeless while a job runs, Cancel stops it
+#define IDD_PRINT_CHOICE 1011   // "Print": the printer line and the choice of list
+#define IDC_PRINT_ATM_LIST 1012 // radio button: print AtmList
+#define IDC_PRINT_SELECTED 1013 // radio button: print SelectedList
+#define IDC_PRINTER_LINE 1014   // "<device> on <port>"
+#define IDC_PRINTER_LABEL 1015  // "Printer:"
+#define IDC_PRINTING_TEXT 1016  // the text of the "Printing" dialog
+#define IDC_PRINT_HELP 9        // Help button of dialog 1011
+#define IDH_PRINT_CHOICE 17     // help topic of dialog 1011
 
 // ---- About box and help: dialog 241 ----
 #define IDR_ABOUT_ANIMATION 242
