@@ -8,6 +8,7 @@
 #include "controls/toolbar.h"
 #include "listfile/list_file.h"
 #include "resource.h"
+#include "winini/section_dialog.h"
 #include "window_probe.h"
 
 namespace {
@@ -159,6 +160,37 @@ TEST_F(MainWindowCommands, NotificationsWithASelectionSetTheActiveListAndItsButt
     EXPECT_EQ(App.ActiveList, IDC_ATM_LIST);
     EXPECT_TRUE(toolbar->Entries().empty());
     EXPECT_EQ(StateOf(ButtonRemove), ButtonEnabled);
+}
+
+// The commands whose work is a dialog run that dialog, in the mode the command asks for.
+TEST_F(MainWindowCommands, WinIniAndPrintCommandsRunTheirDialogs) {
+    windows.Write("win.ini", "[windows]\r\n\r\n[PostScript,LPT1]\r\nsoftfonts=1\r\n"
+                             "softfont1=C:\\PSFONTS\\PFM\\NS______.PFM\r\n");
+    const struct {
+        int command;
+        const char* caption;
+        int mode; // SectionDialogMode while the dialog is up; -1 when it is no section dialog
+    } cases[] = {
+        {IDM_OPEN_WININI, "Printer Section", SectionOpen},
+        {IDM_SAVE_WININI, "Printer Section", SectionSave},
+        {IDM_PRINT_LIST, "Print", -1},
+    };
+    for (const auto& c : cases) {
+        int mode = -1;
+        dialogs.Then([&](SeenDialog&) {
+            mode = SectionDialogMode;
+            return IDCANCEL;
+        });
+        SectionDialogMode = 7;
+        Command(c.command);
+        ASSERT_FALSE(dialogs.Seen().empty()) << c.command;
+        EXPECT_EQ(dialogs.Seen().back().caption, c.caption) << c.command;
+        if (c.mode >= 0) {
+            EXPECT_EQ(mode, c.mode) << c.command;
+        }
+    }
+    EXPECT_EQ(dialogs.Seen().size(), 3u);
+    EXPECT_TRUE(toolbar->Entries().empty()) << "a cancelled dialog changes no button";
 }
 
 TEST_F(MainWindowCommands, HelpCommandsAskForTheirFileCommandAndTopic) {
