@@ -41,8 +41,8 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash build/run-win32-tests.sh 2>&1 \
 # One closing line for both runs.
 native_passed=$(grep -ac ' Passed ' build/native-tests.log)
 native_failed=$(grep -acE '\*\*\*Failed|\*\*\*Exception|\*\*\*Timeout|Not Run' build/native-tests.log)
-win_passed=$(grep -aoE '\[  PASSED  \] [0-9]+' build/win32-tests.log | grep -oE '[0-9]+$' || echo 0)
-win_failed=$(grep -aoE '\[  FAILED  \] [0-9]+ test' build/win32-tests.log | grep -oE '[0-9]+' || echo 0)
+win_passed=$(grep -aoE '\[  PASSED  \] [0-9]+' build/win32-tests.log | grep -oE '[0-9]+$' | tail -n 1)
+win_failed=$(grep -aoE '\[  FAILED  \] [0-9]+ test' build/win32-tests.log | grep -oE '[0-9]+' | tail -n 1)
 [ -n "$win_passed" ] || win_passed=0
 [ -n "$win_failed" ] || win_failed=0
 if [ "$status" -ne 0 ] && [ $((native_failed + win_failed)) -eq 0 ]; then win_failed=1; fi
