@@ -70,8 +70,8 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
 } // namespace
 
 WholeFileRead ReadWholeFile(const char* path, std::vector<char>& text) {
-    FileHandle file(CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(
+        CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid())
         return WholeFileRead::CannotOpen;
     LARGE_INTEGER size;

@@ -81,8 +81,8 @@ bool SaveListFile(HWND owner, HWND list, int mode) {
 
     EntryText entries;
     try {
-        entries = BuildEntryText(ListBoxFontList(list), Catalog.FontEntryText,
-                                 ListFile.CurrentListForm);
+        entries =
+            BuildEntryText(ListBoxFontList(list), Catalog.FontEntryText, ListFile.CurrentListForm);
     } catch (const std::bad_alloc&) {
         entries.outcome = EntryTextOutcome::NoMemory;
     }

@@ -21,10 +21,11 @@ bool MatchByFontNames(const char* text, bool merge);
 
 // The frame both run in: match moves fonts between the two lists it is given (App.AtmList and
 // App.SelectedList) and says what it did. True as above.
-bool RunListMatch(const std::function<MatchResult(FontList& atmList, FontList& selectedList)>& match);
+bool RunListMatch(
+    const std::function<MatchResult(FontList& atmList, FontList& selectedList)>& match);
 
 // Lowers a zero-terminated text in place with CharLowerA (the ANSI code page's letter case).
 void LowerAnsiText(char* text);
 
 MARLIX_EXPORT INT_PTR CALLBACK BadMatchDlgProc(HWND dialog, UINT message, WPARAM wParam,
-                                                LPARAM lParam);
+                                               LPARAM lParam);
