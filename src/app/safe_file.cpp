@@ -98,6 +98,10 @@ WholeFileRead ReadWholeFile(const char* path, std::vector<char>& text) {
 }
 
 bool WriteFileSafely(const char* path, const std::string& bytes) {
+    // A read-only file is not replaced, as it would not be overwritten in place either.
+    const DWORD attributes = GetFileAttributesA(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return false;
     std::string temporary;
     HANDLE created;
     try {
