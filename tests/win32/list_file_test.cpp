@@ -354,3 +354,24 @@ TEST_F(ListFileTest, OpenAndMergeThroughTheFileDialog) {
     EXPECT_EQ(Items(App.SelectedList), (std::vector<std::string>{NameOf(11), NameOf(0)}));
     EXPECT_EQ(TitleOf(mainWindow), "Marlix32 - second.mxf");
 }
+
+TEST_F(ListFileTest, NonMatchingDialogFollowsTheLanguageAndOnlyItsButtonClosesIt) {
+    SetLanguage(300);
+    WriteListFile("es.mxf", "[Fonts]\r\nNinguna\r\n" + NameOf(3) + "\r\n[EndFonts]\r\n");
+    dialogs.Then([](SeenDialog& dialog) {
+        EXPECT_EQ(dialog.caption, "Los Art\xED"
+                                  "culos No Corresponden");
+        EXPECT_EQ(dialog.controls[IDC_BAD_MATCH_TEXT],
+                  "Estos Art\xED"
+                  "culos no corresponden con la lista de ATM.ini");
+        EXPECT_EQ(dialog.controls[IDOK], "Aceptar");
+        EXPECT_FALSE(GetWindowLongA(dialog.window, GWL_STYLE) & WS_SYSMENU);
+        // Esc is not an answer: the dialog stays up.
+        SendMessageA(dialog.window, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_TRUE(IsWindow(dialog.window));
+        return IDOK;
+    });
+    ASSERT_TRUE(OpenNamed(false));
+    EXPECT_EQ(Items(App.SelectedList), std::vector<std::string>{NameOf(3)});
+    SetLanguage(0);
+}
