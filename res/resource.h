@@ -116,8 +116,25 @@
 #define IDC_BAD_MATCH_TEXT 102
 
 // ---- WIN.INI: dialogs 1020, 101, 401 ----
+#define IDD_FONT_CHANGE_WARNING 101
+#define IDD_FONT_CHANGE_WARNING_SPANISH 401
+#define IDC_WARNING_DONT_SHOW 10
+#define IDC_WARNING_TEXT 11
+#define IDD_PRINTER_SECTION 1020
+#define IDC_SECTION_LIST 1021
+#define IDC_SECTION_PROMPT 1022
+#define IDC_SECTION_HELP 9
 
 // ---- Printing: dialogs 1010, 1011 ----
+#define IDD_PRINT_STOP 1010     // "Printing": modeless while a job runs, Cancel stops it
+#define IDD_PRINT_CHOICE 1011   // "Print": the printer line and the choice of list
+#define IDC_PRINT_ATM_LIST 1012 // radio button: print AtmList
+#define IDC_PRINT_SELECTED 1013 // radio button: print SelectedList
+#define IDC_PRINTER_LINE 1014   // "<device> on <port>"
+#define IDC_PRINTER_LABEL 1015  // "Printer:"
+#define IDC_PRINTING_TEXT 1016  // the text of the "Printing" dialog
+#define IDC_PRINT_HELP 9        // Help button of dialog 1011
+#define IDH_PRINT_CHOICE 17     // help topic of dialog 1011
 
 // ---- About box and help: dialog 241 ----
 #define IDR_ABOUT_ANIMATION 242

@@ -14,6 +14,7 @@
 #include "listfile/entry_text.h"
 #include "listfile/list_file_text.h"
 #include "listfile/list_matching_win.h"
+#include "listfile/whole_file.h"
 #include "resource.h"
 
 ListFileState ListFile;

@@ -7,7 +7,6 @@
 
 #include "app/language.h"
 #include "app/main_window.h"
-#include "app/safe_file.h"
 #include "catalog/catalog_win.h"
 #include "listfile/list_file.h"
 #include "resource.h"
@@ -17,12 +16,12 @@ namespace {
 // Files the safe write left behind in a folder.
 int TemporaryFilesIn(const std::string& folder) {
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\~mx*.tmp").c_str(), &found);
+    HANDLE search = FindFirstFileA((folder + "\\*.mx~").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return 0;
     int count = 0;
     do
-        ++count;
+        count += (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? 0 : 1;
     while (FindNextFileA(search, &found));
     FindClose(search);
     return count;
@@ -110,48 +109,14 @@ TEST_F(ListFileSafetyTest, SaveOverAFileAnotherProgramHoldsOpenKeepsIt) {
     ExpectSaveFails(WindowsFolder(), "held.mxf", before, held);
 }
 
-TEST_F(ListFileSafetyTest, SaveWhereNoTemporaryFileCanBeMadeKeepsTheOldFile) {
-    // A folder whose path leaves no room for another name beside the list file's.
-    std::string folder = WindowsFolder() + "\\temp\\mxdeep";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    std::vector<std::string> made = {folder};
-    while (folder.size() < 240) {
-        folder += "\\" + std::string(std::min<size_t>(250 - folder.size(), 60), 'd');
-        ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr) ||
-                    GetLastError() == ERROR_ALREADY_EXISTS)
-            << folder.size();
-        made.push_back(folder);
-    }
-    const std::string name(MAX_PATH - 2 - folder.size(), 'n');
-    const std::string path = folder + "\\" + name;
-    ASSERT_EQ(path.size(), MAX_PATH - 1u);
-    const std::string before = "[Fonts]\r\ndeep\r\n[EndFonts]\r\n";
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    ASSERT_TRUE(file) << path;
-    std::fwrite(before.data(), 1, before.size(), file);
-    std::fclose(file);
-
-    ExpectSaveFails(folder, name, before);
-    DeleteFileA(path.c_str());
-    for (auto it = made.rbegin(); it != made.rend(); ++it)
-        RemoveDirectoryA(it->c_str());
-}
-
-TEST_F(ListFileSafetyTest, SafeWriteReplacesAndCreatesFilesWhole) {
-    windows.Write("whole.mxf", std::string(100000, 'x'));
-    const std::string path = WindowsDirectory::Path("whole.mxf");
-    EXPECT_TRUE(WriteFileSafely(path.c_str(), "short"));
-    EXPECT_EQ(windows.Read("whole.mxf"), "short");
-    windows.Remove("new.mxf");
-    std::string big(3 << 20, '\0');
-    for (size_t i = 0; i < big.size(); ++i)
-        big[i] = static_cast<char>(i * 7);
-    EXPECT_TRUE(WriteFileSafely(WindowsDirectory::Path("new.mxf").c_str(), big));
-    EXPECT_EQ(windows.Read("new.mxf"), big);
-    EXPECT_TRUE(WriteFileSafely(WindowsDirectory::Path("new.mxf").c_str(), ""));
-    EXPECT_EQ(windows.Read("new.mxf"), "");
-    EXPECT_EQ(TemporaryFilesIn(WindowsFolder()), 0);
-    EXPECT_FALSE(WriteFileSafely((WindowsFolder() + "\\no such folder\\x.mxf").c_str(), "x"));
+TEST_F(ListFileSafetyTest, SaveWhoseTemporaryFileCannotBeMadeKeepsTheOldFile) {
+    const std::string before = "[Fonts]\r\nkept\r\n[EndFonts]\r\n";
+    windows.Write("blocked.mxf", before);
+    // A folder stands where the new file would be written first.
+    const std::string temporary = WindowsDirectory::Path("blocked.mxf.mx~");
+    ASSERT_TRUE(CreateDirectoryA(temporary.c_str(), nullptr));
+    ExpectSaveFails(WindowsFolder(), "blocked.mxf", before);
+    EXPECT_TRUE(RemoveDirectoryA(temporary.c_str())) << "the folder is not the save's to remove";
 }
 
 TEST_F(ListFileSafetyTest, TenMegabyteListOfUnknownFontsEndsWithTheDialogAndMessage118) {
