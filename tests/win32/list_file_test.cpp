@@ -4,6 +4,8 @@
 #include "marlix_test.h"
 
 #include <cstring>
+#include <fstream>
+#include <sstream>
 
 #include "app/language.h"
 #include "app/main_window.h"
@@ -33,6 +35,13 @@ std::vector<std::string> ListBoxItems(HWND list) {
         items.push_back(text);
     }
     return items;
+}
+
+std::string FileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
 }
 
 std::string TitleOf(HWND window) {
@@ -374,4 +383,24 @@ TEST_F(ListFileTest, NonMatchingDialogFollowsTheLanguageAndOnlyItsButtonClosesIt
     ASSERT_TRUE(OpenNamed(false));
     EXPECT_EQ(Items(App.SelectedList), std::vector<std::string>{NameOf(3)});
     SetLanguage(0);
+}
+
+// The demo list that scripts/run.sh users open against the demo atm.ini.
+TEST_F(MarlixTest, DemoListSelectsItsFontsAndSavesBackUnchanged) {
+    const std::string demo = MARLIX_DEMO_DIR;
+    const std::string atm = FileBytes(demo + "/atm.ini");
+    const std::string sample = FileBytes(demo + "/sample.mxf");
+    ASSERT_FALSE(atm.empty() || sample.empty());
+    windows.Write("atm.ini", atm);
+    windows.Write("sample.mxf", sample);
+    ASSERT_TRUE(CreateMainWindow());
+    lstrcpyA(ListFile.CurrentListPath, WindowsDirectory::Path("sample.mxf").c_str());
+    lstrcpyA(ListFile.CurrentListTitle, "sample.mxf");
+    ASSERT_TRUE(OpenListFile(mainWindow, false));
+    EXPECT_EQ(Items(App.SelectedList),
+              (std::vector<std::string>{"Nimbus Roman", "Nimbus Roman,ITALIC", "Nimbus Sans",
+                                        "Nimbus Sans,BOLD", "URW Gothic"}));
+    EXPECT_EQ(ListFile.CurrentListForm, 2);
+    ASSERT_TRUE(SaveListFile(mainWindow, App.SelectedList, SaveToCurrent));
+    EXPECT_EQ(windows.Read("sample.mxf"), sample);
 }
