@@ -19,6 +19,10 @@ const char SaveFilter[] = "SoftfontXX & File Name (*.mxf)\0*.mxf\0"
                           "Font Name Only (*.mxf)\0*.mxf\0"
                           "All Files (*.*)\0*.*\0";
 
+// The record of the dialogs without the places bar, 76 bytes in the 32-bit program.
+static_assert(sizeof(void*) != 4 || OPENFILENAME_SIZE_VERSION_400A == 76,
+              "the 32-bit open and save dialogs take the 76-byte record");
+
 // One record for both dialogs, kept for the whole run; its filter index is CurrentListForm.
 OPENFILENAMEA FileDialog;
 
@@ -32,7 +36,6 @@ bool AskListFileName(HWND owner, int kind) {
         ListFile.CurrentListForm = 1;
 
     FileDialog = OPENFILENAMEA();
-    // The record of the dialogs without the places bar: 76 bytes in the 32-bit program.
     FileDialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
     FileDialog.hwndOwner = owner;
     FileDialog.lpstrFilter = open ? OpenFilter : SaveFilter;
