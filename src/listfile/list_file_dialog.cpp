@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <cstddef>
 #include <cstring>
 
 #include "app/main_window.h"
@@ -20,7 +21,7 @@ const char SaveFilter[] = "SoftfontXX & File Name (*.mxf)\0*.mxf\0"
                           "All Files (*.*)\0*.*\0";
 
 // The record of the dialogs without the places bar, 76 bytes in the 32-bit program.
-static_assert(sizeof(void*) != 4 || OPENFILENAME_SIZE_VERSION_400A == 76,
+static_assert(sizeof(void*) != 4 || offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR) == 76,
               "the 32-bit open and save dialogs take the 76-byte record");
 
 // One record for both dialogs, kept for the whole run; its filter index is CurrentListForm.
