@@ -111,6 +111,9 @@
 #define IDB_REMOVE_FONTS_DISABLED 306
 
 // ---- List files: dialog 1005 ----
+#define IDD_BAD_MATCH 1005
+#define IDC_BAD_MATCH_LIST 101
+#define IDC_BAD_MATCH_TEXT 102
 
 // ---- WIN.INI: dialogs 1020, 101, 401 ----
 #define IDD_FONT_CHANGE_WARNING 101

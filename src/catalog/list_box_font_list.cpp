@@ -23,10 +23,24 @@ void ListBoxFontList::Delete(int index) {
     Send(LB_DELETESTRING, index);
 }
 
+// The list is sorted by its locale's case-insensitive order, so a name is looked up by halving
+// with that same comparison: LB_FINDSTRINGEXACT compares item after item, which makes matching a
+// long list against a long catalogue take a noticeable time.
 int ListBoxFontList::FindExact(const char* name) const {
-    LRESULT index =
-        Send(LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(name));
-    return index == LB_ERR ? -1 : static_cast<int>(index);
+    const LCID locale = static_cast<LCID>(Send(LB_GETLOCALE));
+    int low = 0, high = Count();
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        const std::string item = Text(middle);
+        if (CompareStringA(locale, NORM_IGNORECASE, item.c_str(), -1, name, -1) == CSTR_LESS_THAN)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    if (low < Count() &&
+        CompareStringA(locale, NORM_IGNORECASE, Text(low).c_str(), -1, name, -1) == CSTR_EQUAL)
+        return low;
+    return -1;
 }
 
 int ListBoxFontList::SelectedCount() const {

@@ -13,10 +13,15 @@ extern ListFileState ListFile;
 enum AskKind { AskOpen = 0, AskSave = 1 };
 enum SaveMode { SaveToCurrent = 1, SaveAs = 10 };
 
-// The open or save dialog; true when the user chose a file (path and title are then set).
+// The open or save dialog; true when the user chose a file (path, title and the chosen filter,
+// which is CurrentListForm, are then set).
 bool AskListFileName(HWND owner, int kind);
-// Reads CurrentListPath into SelectedList, replacing (merge false) or adding to it.
+// Reads CurrentListPath into SelectedList, replacing (merge false) or adding to it; true when
+// fonts are selected afterwards. Every failure has been shown to the user.
 bool OpenListFile(HWND owner, bool merge);
+// Writes the fonts of list to CurrentListPath in CurrentListForm (SaveAs asks for both first).
+// An existing file is replaced whole or left as it was. False when the dialog was cancelled or
+// the file could not be written; an empty list only beeps and counts as saved.
 bool SaveListFile(HWND owner, HWND list, int mode);
 // Shows the current file in the title, or (false) clears it and shows the plain title.
 void UpdateWindowTitle(bool hasFile);

@@ -1,0 +1,134 @@
+#include "listfile/list_matching_win.h"
+
+#include <algorithm>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "app/language.h"
+#include "app/main_window.h"
+#include "app/shell_hooks.h"
+#include "app/status_panel.h"
+#include "catalog/catalog_win.h"
+#include "catalog/list_box_font_list.h"
+#include "resource.h"
+
+namespace {
+
+// The names that matched nothing, while dialog 1005 shows them.
+const std::vector<std::string>* UnmatchedItems;
+
+void ShowCursorShape(LPCSTR shape) {
+    SetCursor(LoadCursorA(nullptr, shape));
+}
+
+bool Fail(UINT textId, UINT captionId) {
+    SoundBeep(MB_ICONERROR);
+    KWStrTbMsgBox(App.MainWindow, textId, captionId, MB_ICONERROR);
+    return false;
+}
+
+// The names in the list box's own order, so that each one lands at the end of the sorted list
+// box: a long list of names fills it in a moment instead of shifting its items every time.
+std::vector<const std::string*> InListBoxOrder(const std::vector<std::string>& names) {
+    std::vector<std::pair<std::string, const std::string*>> keyed;
+    keyed.reserve(names.size());
+    for (const std::string& name : names) {
+        const int size = LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE,
+                                      name.c_str(), -1, nullptr, 0);
+        std::string key(size > 0 ? size : 0, '\0');
+        if (size > 0)
+            LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, name.c_str(), -1,
+                         reinterpret_cast<char*>(&key[0]), size);
+        keyed.emplace_back(std::move(key), &name);
+    }
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<const std::string*> ordered;
+    ordered.reserve(keyed.size());
+    for (const auto& entry : keyed)
+        ordered.push_back(entry.second);
+    return ordered;
+}
+
+void FillUnmatchedList(HWND list, const std::vector<std::string>& names) {
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(list, LB_INITSTORAGE, names.size(), 0);
+    for (const std::string* name : InListBoxOrder(names))
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name->c_str()));
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+}
+
+} // namespace
+
+void LowerAnsiText(char* text) {
+    CharLowerA(text);
+}
+
+bool RunListMatch(
+    const std::function<MatchResult(FontList& atmList, FontList& selectedList)>& match) {
+    ShowCursorShape(IDC_WAIT);
+    ListBoxFontList atmList(App.AtmList), selectedList(App.SelectedList);
+    MatchResult result;
+    try {
+        result = match(atmList, selectedList);
+    } catch (const std::bad_alloc&) {
+        result.outcome = MatchOutcome::NoMemory;
+    }
+    if (result.outcome == MatchOutcome::NoMemory) {
+        UpdateSelectedCount(App.MainWindow);
+        ShowCursorShape(IDC_ARROW);
+        return Fail(IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
+    }
+    if (!result.unmatched.empty()) {
+        UnmatchedItems = &result.unmatched;
+        DialogBoxParamA(App.ProgramInstance, MAKEINTRESOURCEA(IDD_BAD_MATCH), App.MainWindow,
+                        BadMatchDlgProc, 0);
+        UnmatchedItems = nullptr;
+    }
+    UpdateSelectedCount(App.MainWindow);
+    ShowCursorShape(IDC_ARROW);
+    if (App.SelectedFontCount == 0)
+        return Fail(IDS_NO_MATCH, IDS_MATCH_CAPTION);
+    return true;
+}
+
+bool MatchByFileNames(char* text, long start, bool merge) {
+    return RunListMatch([&](FontList& atmList, FontList& selectedList) {
+        return MatchByFileNames(atmList, selectedList, Catalog.FontEntryText, text, start, merge,
+                                LowerAnsiText);
+    });
+}
+
+bool MatchByFontNames(const char* text, bool merge) {
+    return RunListMatch([&](FontList& atmList, FontList& selectedList) {
+        return MatchByFontNames(atmList, selectedList, Catalog.FontEntryText, text, merge);
+    });
+}
+
+INT_PTR CALLBACK BadMatchDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        KWStrTbSetTxt(dialog, IDS_BAD_MATCH_TITLE);
+        KWStrTbSetTxt(GetDlgItem(dialog, IDC_BAD_MATCH_TEXT), IDS_BAD_MATCH_TEXT);
+        KWStrTbSetTxt(GetDlgItem(dialog, IDOK), IDS_OK);
+        if (!UnmatchedItems) {
+            EndDialog(dialog, 0);
+            return TRUE;
+        }
+        try {
+            FillUnmatchedList(GetDlgItem(dialog, IDC_BAD_MATCH_LIST), *UnmatchedItems);
+        } catch (const std::bad_alloc&) {
+            // The dialog still says that some names did not match; the list shows what fitted.
+        }
+        return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK) {
+            EndDialog(dialog, 1);
+            return TRUE;
+        }
+        return FALSE;
+    }
+    return FALSE;
+}

@@ -1,0 +1,212 @@
+// List files that cannot be saved, and files too large or too strange to be lists: the old file
+// stays as it was, and every case ends with a message instead of a hang.
+#include "marlix_test.h"
+
+#include <cstdio>
+#include <random>
+
+#include "app/language.h"
+#include "app/main_window.h"
+#include "catalog/catalog_win.h"
+#include "listfile/list_file.h"
+#include "resource.h"
+
+namespace {
+
+// Files the safe write left behind in a folder.
+int TemporaryFilesIn(const std::string& folder) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*.mx~").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return 0;
+    int count = 0;
+    do
+        count += (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? 0 : 1;
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    return count;
+}
+
+std::string WindowsFolder() {
+    char folder[MAX_PATH];
+    GetWindowsDirectoryA(folder, sizeof folder);
+    return folder;
+}
+
+double MillisecondsSince(const LARGE_INTEGER& start) {
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
+}
+
+} // namespace
+
+class ListFileSafetyTest : public MarlixTest {
+  protected:
+    void SetUp() override {
+        MarlixTest::SetUp();
+        ASSERT_TRUE(CreateMainWindow());
+        SelectItems(App.AtmList, {Items(App.AtmList)[0]});
+        MoveSelectedFonts(App.SelectedList, App.AtmList);
+    }
+
+    void NameListFile(const std::string& path, const std::string& title) {
+        lstrcpyA(ListFile.CurrentListPath, path.c_str());
+        lstrcpyA(ListFile.CurrentListTitle, title.c_str());
+    }
+
+    // The message box of textId / captionId, answered with OK.
+    void ThenMessage(UINT textId, UINT captionId) {
+        dialogs.Then([textId, captionId](SeenDialog& dialog) {
+            char text[TextBufferSize], caption[TextBufferSize];
+            KWStrTbGetTxt(text, textId);
+            KWStrTbGetTxt(caption, captionId);
+            EXPECT_EQ(dialog.text, text);
+            EXPECT_EQ(dialog.caption, caption);
+            return IDOK;
+        });
+    }
+
+    // Saves to the current file and expects the failure to be reported and nothing changed.
+    void ExpectSaveFails(const std::string& folder, const std::string& name,
+                         const std::string& before, HANDLE held = nullptr) {
+        UpdateWindowTitle(false);
+        NameListFile(folder + "\\" + name, name);
+        ListFile.CurrentListForm = 2;
+        beeps.clear();
+        ThenMessage(IDS_LIST_NOT_SAVED, IDS_SAVE_FILE_CAPTION);
+        EXPECT_FALSE(SaveListFile(mainWindow, App.SelectedList, SaveToCurrent));
+        EXPECT_EQ(beeps, std::vector<UINT>{MB_ICONERROR});
+        EXPECT_EQ(DialogDriver::TextOf(mainWindow), "Marlix32  by Velquist");
+        EXPECT_EQ(TemporaryFilesIn(folder), 0);
+        if (held)
+            CloseHandle(held);
+        SetFileAttributesA((folder + "\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+        std::FILE* file = std::fopen((folder + "\\" + name).c_str(), "rb");
+        ASSERT_TRUE(file);
+        std::string after(before.size() + 1, '\0');
+        after.resize(std::fread(&after[0], 1, after.size(), file));
+        std::fclose(file);
+        EXPECT_EQ(after, before) << "the old list file must stay as it was";
+    }
+};
+
+TEST_F(ListFileSafetyTest, SaveOverAReadOnlyFileKeepsItAndSaysSo) {
+    const std::string before = "[Fonts]\r\nold list\r\n[EndFonts]\r\n";
+    windows.Write("locked.mxf", before);
+    SetFileAttributesA(WindowsDirectory::Path("locked.mxf").c_str(), FILE_ATTRIBUTE_READONLY);
+    ExpectSaveFails(WindowsFolder(), "locked.mxf", before);
+}
+
+TEST_F(ListFileSafetyTest, SaveOverAFileAnotherProgramHoldsOpenKeepsIt) {
+    const std::string before = "[Fonts]\r\nheld open\r\n[EndFonts]\r\n";
+    windows.Write("held.mxf", before);
+    HANDLE held = CreateFileA(WindowsDirectory::Path("held.mxf").c_str(), GENERIC_READ, 0, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    ExpectSaveFails(WindowsFolder(), "held.mxf", before, held);
+}
+
+TEST_F(ListFileSafetyTest, SaveWhoseTemporaryFileCannotBeMadeKeepsTheOldFile) {
+    const std::string before = "[Fonts]\r\nkept\r\n[EndFonts]\r\n";
+    windows.Write("blocked.mxf", before);
+    // A folder stands where the new file would be written first.
+    const std::string temporary = WindowsDirectory::Path("blocked.mxf.mx~");
+    ASSERT_TRUE(CreateDirectoryA(temporary.c_str(), nullptr));
+    ExpectSaveFails(WindowsFolder(), "blocked.mxf", before);
+    EXPECT_TRUE(RemoveDirectoryA(temporary.c_str())) << "the folder is not the save's to remove";
+}
+
+TEST_F(ListFileSafetyTest, TenMegabyteListOfUnknownFontsEndsWithTheDialogAndMessage118) {
+    std::string text = "[Fonts]\r\nsoftfonts=99999\r\n";
+    char line[96];
+    // Names in no order, as a list from elsewhere would have them.
+    for (unsigned i = 1; text.size() < 10u << 20; ++i) {
+        const unsigned scrambled = i * 7919u % 10000000u;
+        std::snprintf(line, sizeof line,
+                      "softfont%u=C:\\PSFONTS\\PFM\\X%07u.PFM,C:\\PSFONTS\\X%07u.PFB\r\n", i,
+                      scrambled, scrambled);
+        text += line;
+    }
+    windows.Write("huge.mxf", text + "[EndFonts]\r\n");
+    NameListFile(WindowsDirectory::Path("huge.mxf"), "huge.mxf");
+    int listed = 0;
+    std::string first;
+    dialogs.Then([&](SeenDialog& dialog) {
+        EXPECT_EQ(dialog.caption, "Non-Matching Items");
+        HWND list = GetDlgItem(dialog.window, IDC_BAD_MATCH_LIST);
+        listed = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+        char item[64] = "";
+        SendMessageA(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(item));
+        first = item;
+        return IDOK;
+    });
+    ThenMessage(IDS_NO_MATCH, IDS_MATCH_CAPTION);
+    LARGE_INTEGER start;
+    QueryPerformanceCounter(&start);
+    EXPECT_FALSE(OpenListFile(mainWindow, false));
+    const double took = MillisecondsSince(start);
+    std::printf("[ MEASURE  ] 10 MB list of %d unknown fonts: %.0f ms to the message\n", listed,
+                took);
+    EXPECT_GT(listed, 150000);
+    EXPECT_EQ(first, "x0000001.pfm");
+    EXPECT_LT(took, 30000.0);
+    EXPECT_TRUE(Items(App.SelectedList).empty());
+}
+
+TEST_F(ListFileSafetyTest, RandomBytesEndWithAMessage) {
+    std::mt19937 random(20261207);
+    std::string bytes(1 << 20, '\0');
+    for (char& byte : bytes)
+        byte = static_cast<char>(random());
+    windows.Write("noise.mxf", bytes);
+    NameListFile(WindowsDirectory::Path("noise.mxf"), "noise.mxf");
+    ThenMessage(IDS_NO_FONT_INFO, IDS_OPEN_FILE_CAPTION);
+    EXPECT_FALSE(OpenListFile(mainWindow, false));
+
+    // The same noise (without zero bytes or '[', which would end it at once) under a header.
+    for (char& byte : bytes)
+        if (byte == '\0' || byte == '[')
+            byte = 'x';
+    windows.Write("noise.mxf", "[Fonts]\r\n" + bytes);
+    int listed = 0;
+    dialogs.Then([&](SeenDialog& dialog) {
+        listed = static_cast<int>(
+            SendMessageA(GetDlgItem(dialog.window, IDC_BAD_MATCH_LIST), LB_GETCOUNT, 0, 0));
+        return IDOK;
+    });
+    ThenMessage(IDS_NO_MATCH, IDS_MATCH_CAPTION);
+    EXPECT_FALSE(OpenListFile(mainWindow, false));
+    EXPECT_GT(listed, 1000);
+    EXPECT_EQ(DialogDriver::TextOf(mainWindow), "Marlix32  by Velquist");
+}
+
+// From the open command to the idle window: a list of 1001 fonts in the numbered form against
+// a catalogue of 1001 fonts. Prints its figure.
+TEST_F(ListFileSafetyTest, OpeningAThousandFontListIsQuick) {
+    DestroyMainWindow();
+    const std::vector<std::string> fonts = SampleFontLines(1001);
+    WriteAtmIni(fonts);
+    ASSERT_TRUE(CreateMainWindow());
+    ASSERT_EQ(Items(App.AtmList).size(), 1001u);
+    std::string text = "[Fonts]\r\nsoftfonts=1001\r\n";
+    for (size_t i = 0; i < fonts.size(); ++i)
+        text += "softfont" + std::to_string(i + 1) + "=" + fonts[i].substr(fonts[i].find('=') + 1) +
+                "\r\n";
+    windows.Write("all.mxf", text + "[EndFonts]\r\n");
+    NameListFile(WindowsDirectory::Path("all.mxf"), "all.mxf");
+
+    LARGE_INTEGER start;
+    QueryPerformanceCounter(&start);
+    ASSERT_TRUE(OpenListFile(mainWindow, false));
+    UpdateWindow(mainWindow);
+    PumpMessages();
+    const double took = MillisecondsSince(start);
+    std::printf("[ MEASURE  ] open a 1001-font list against 1001 fonts: %.1f ms\n", took);
+    EXPECT_EQ(Items(App.SelectedList).size(), 1001u);
+    EXPECT_TRUE(Items(App.AtmList).empty());
+    // Generous: the point is to catch a slow path (redraw left on costs seconds).
+    EXPECT_LT(took, 1000.0);
+}
