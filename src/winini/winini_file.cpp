@@ -7,12 +7,11 @@
 #include "app/main_window.h"
 #include "app/safe_file.h"
 #include "app/shell_hooks.h"
-#include "app/status_panel.h"
 #include "catalog/catalog_win.h"
-#include "catalog/list_box_font_list.h"
 #include "listfile/entry_text.h"
 #include "listfile/list_file.h"
-#include "listfile/matching.h"
+#include "listfile/list_matching_win.h"
+#include "catalog/list_box_font_list.h"
 #include "resource.h"
 #include "winini/font_change_warning.h"
 #include "winini/printer_section.h"
@@ -24,30 +23,6 @@ bool Fail(HWND owner, UINT textId, UINT captionId) {
     SoundBeep(MB_ICONHAND);
     KWStrTbMsgBox(owner, textId, captionId, MB_ICONERROR);
     return false;
-}
-
-void LowerWithCharLower(char* text) {
-    CharLowerA(text);
-}
-
-// Moves the fonts that the section body from start names into the SelectedList, in place of
-// what it held, and reports a section that selects nothing.
-bool MatchSectionFonts(char* text, long start) {
-    HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
-    ListBoxFontList atmList(App.AtmList), selectedList(App.SelectedList);
-    MatchResult result;
-    {
-        RedrawOff quietAtm(atmList), quietSelected(selectedList);
-        result = MatchByFileNames(atmList, selectedList, Catalog.FontEntryText, text, start, false,
-                                  LowerWithCharLower);
-    }
-    UpdateSelectedCount(App.MainWindow);
-    SetCursor(previous);
-    if (result.outcome == MatchOutcome::NoMemory)
-        return Fail(App.MainWindow, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
-    if (!result.hasSelection)
-        return Fail(App.MainWindow, IDS_NO_MATCH, IDS_MATCH_CAPTION);
-    return true;
 }
 
 using FileHandle = std::unique_ptr<void, decltype(&CloseHandle)>;
@@ -156,7 +131,7 @@ bool OpenFromWinIni(const char* sectionName) {
         const long bodyStart = FindPrinterSection(file.c_str(), sectionName, SectionNameOrder);
         if (bodyStart == NotFound)
             return false;
-        MatchSectionFonts(file.data(), bodyStart);
+        MatchByFileNames(file.data(), bodyStart, false);
     } catch (const std::bad_alloc&) {
         Fail(App.MainWindow, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
         return false;

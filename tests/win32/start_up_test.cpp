@@ -210,6 +210,8 @@ TEST_F(StartUp, ADroppedFileIsOpenedOrAfterAltMMerged) {
     for (int id : posted)
         SendMessageA(mainWindow, WM_COMMAND, id, 0);
     EXPECT_FALSE(App.MergeNextDrop);
+    EXPECT_EQ(beeps, std::vector<UINT>{MB_ICONERROR}) << "the merged file does not exist";
+    beeps.clear();
 
     // The merge was armed for one drop only.
     Drop({"D:\\next.mxf"});

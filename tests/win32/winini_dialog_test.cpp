@@ -208,12 +208,14 @@ TEST_F(WinIniTest, OpenOfAVanishedSectionChangesNothingAndOfAnUnmatchedOneEmptie
     EXPECT_TRUE(dialogs.Seen().size() == 1 && beeps.empty()) << "nothing reported";
 
     ThenChooseSection("PostScript,LPT2");
-    dialogs.ThenClick(IDOK);
+    dialogs.ThenClick(IDOK); // the names that matched nothing
+    dialogs.ThenClick(IDOK); // nothing selected
     EXPECT_EQ(RunSectionDialog(mainWindow, SectionOpen), 1);
     EXPECT_TRUE(Items(App.SelectedList).empty());
     EXPECT_STREQ(ListFile.CurrentListTitle, "");
-    ASSERT_EQ(dialogs.Seen().size(), 3u);
-    EXPECT_EQ(dialogs.Seen()[2].text, "Could not find any matching font data in list.");
+    ASSERT_EQ(dialogs.Seen().size(), 4u);
+    EXPECT_EQ(dialogs.Seen()[2].caption, "Non-Matching Items");
+    EXPECT_EQ(dialogs.Seen()[3].text, "Could not find any matching font data in list.");
     EXPECT_EQ(toolbarCommands.size(), 2u);
 }
 
