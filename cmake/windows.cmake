@@ -20,6 +20,7 @@ add_executable(marlix32 WIN32 src/app/winmain.cpp ${MARLIX_RESOURCES})
 # Whole archive: every exported procedure stays in the program even if nothing calls it.
 target_link_libraries(marlix32 PRIVATE -Wl,--whole-archive marlix_shell -Wl,--no-whole-archive marlix_shell)
 set_target_properties(marlix32 PROPERTIES OUTPUT_NAME marlix32)
+marlix_use_resources(marlix32)
 
 if(CMAKE_CROSSCOMPILING_EMULATOR)
     add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)

@@ -90,6 +90,25 @@
 #define IDS_ABOUT_TITLE 191
 
 // ---- Toolbar and balloon (custom controls) ----
+// Button bitmaps: the enabled one has the button's control id, pressed +100, greyed +200.
+#define IDB_OPEN_LIST 101
+#define IDB_OPEN_WININI 102
+#define IDB_SAVE_WININI 103
+#define IDB_SAVE_LIST 104
+#define IDB_ADD_FONTS 105
+#define IDB_REMOVE_FONTS 106
+#define IDB_PRINT_LIST 107
+#define IDB_OPEN_LIST_PRESSED 201
+#define IDB_OPEN_WININI_PRESSED 202
+#define IDB_SAVE_WININI_PRESSED 203
+#define IDB_SAVE_LIST_PRESSED 204
+#define IDB_ADD_FONTS_PRESSED 205
+#define IDB_REMOVE_FONTS_PRESSED 206
+#define IDB_PRINT_LIST_PRESSED 207
+#define IDB_SAVE_WININI_DISABLED 303
+#define IDB_SAVE_LIST_DISABLED 304
+#define IDB_ADD_FONTS_DISABLED 305
+#define IDB_REMOVE_FONTS_DISABLED 306
 
 // ---- List files: dialog 1005 ----
 
@@ -99,7 +118,7 @@
 
 // ---- About box and help: dialog 241 ----
 #define IDD_ABOUT 241
-#define IDR_ABOUT_ANIMATION 242 // AVI
+#define IDR_ABOUT_ANIMATION 242 // AVI, with the pictures
 #define IDC_ABOUT_ANIMATION 243
 #define IDC_ABOUT_TEXT 65
 #define IDR_ABOUT_TEXT 66         // RTF, English

@@ -1,8 +1,39 @@
-# The resource script and what it includes. Generated pictures (if any) are added by the files
-# that generate them.
+# The resource script and what it includes. The pictures it names (toolbar bitmaps, icon, About
+# animation) are drawn at build time from res/pictures/ into ${MARLIX_PICTURES_DIR}.
 set(MARLIX_RESOURCES ${CMAKE_SOURCE_DIR}/res/marlix.rc)
 file(GLOB MARLIX_RESOURCE_PARTS ${CMAKE_SOURCE_DIR}/res/*.rc ${CMAKE_SOURCE_DIR}/res/*.h
-    ${CMAKE_SOURCE_DIR}/res/*.rtf ${CMAKE_SOURCE_DIR}/res/*.txt)
-set_source_files_properties(${CMAKE_SOURCE_DIR}/res/marlix.rc PROPERTIES
-    OBJECT_DEPENDS "${MARLIX_RESOURCE_PARTS}")
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/res -c 1252")
+     ${CMAKE_SOURCE_DIR}/res/*.rtf ${CMAKE_SOURCE_DIR}/res/*.txt)
+
+find_program(MARLIX_PYTHON3 python3 REQUIRED)
+set(MARLIX_PICTURES_DIR ${CMAKE_BINARY_DIR}/pictures)
+
+# pictures.rc names every generated file; the build makes exactly those (the generator's
+# --check test holds the two together).
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/pictures.rc)
+file(STRINGS ${CMAKE_SOURCE_DIR}/res/pictures.rc MARLIX_PICTURE_LINES
+     REGEX "^[A-Z_0-9]+ +(BITMAP|ICON|AVI) +\"[^\"]+\"")
+set(MARLIX_PICTURES)
+foreach(line IN LISTS MARLIX_PICTURE_LINES)
+    string(REGEX REPLACE "^.*\"([^\"]+)\".*$" "\\1" file_name "${line}")
+    list(APPEND MARLIX_PICTURES ${MARLIX_PICTURES_DIR}/${file_name})
+endforeach()
+
+file(GLOB MARLIX_PICTURE_SOURCES CONFIGURE_DEPENDS
+     ${CMAKE_SOURCE_DIR}/res/pictures/*.txt ${CMAKE_SOURCE_DIR}/tools/pictures/*.py)
+add_custom_command(
+    OUTPUT ${MARLIX_PICTURES}
+    COMMAND ${MARLIX_PYTHON3} ${CMAKE_SOURCE_DIR}/tools/make_pictures.py ${MARLIX_PICTURES_DIR}
+    DEPENDS ${CMAKE_SOURCE_DIR}/tools/make_pictures.py ${MARLIX_PICTURE_SOURCES}
+    COMMENT "Drawing the toolbar bitmaps, the icon and the About animation"
+    VERBATIM)
+add_custom_target(marlix_pictures DEPENDS ${MARLIX_PICTURES})
+
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/res -I${MARLIX_PICTURES_DIR} -c 1252")
+
+# Every target that compiles marlix.rc calls this in its own folder: source properties belong to
+# a folder, and the pictures must be drawn before the script compiles and redrawn when changed.
+function(marlix_use_resources target)
+    set_source_files_properties(${CMAKE_SOURCE_DIR}/res/marlix.rc PROPERTIES
+        OBJECT_DEPENDS "${MARLIX_RESOURCE_PARTS};${MARLIX_PICTURES}")
+    add_dependencies(${target} marlix_pictures)
+endfunction()

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake make g++ clang python3 libgtest-dev googletest libbenchmark-dev
           g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 xvfb xauth
-          imagemagick x11-apps fonts-urw-base35)
+          imagemagick fonts-urw-base35)
 
 missing=()
 for package in "${packages[@]}"; do

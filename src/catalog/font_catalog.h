@@ -1,6 +1,7 @@
 // The font catalogue: the fonts of ATM.INI's [Fonts] section, in the order of the list.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,8 @@ constexpr int MaxFontNameLength = 63; // bytes, without the terminator
 
 struct FontCatalog {
     // The accepted fonts' "name=files" lines, byte for byte with their line ends, in the list's
-    // order. Never changes while the catalogue is loaded.
+    // order (names that differ only in letter case may stand in either order). Every line ends
+    // with LF. Never changes while the catalogue is loaded.
     std::string FontEntryText;
     unsigned long CatalogFontCount = 0;
     bool Loaded = false;
@@ -29,8 +31,29 @@ struct CatalogBuild {
     unsigned long corruptCount = 0; // keys rejected: too short a value, too long a key, over 1001
 };
 
+// One key of the [Fonts] body, zero-terminated.
+using FontNameSlot = std::array<char, MaxFontNameLength + 1>;
+
+struct CollectedFontNames {
+    int count = 0;                // keys stored in the table's first slots, in file order
+    unsigned long rejected = 0;   // keys of 64 bytes or more, and keys after the table was full
+    std::vector<long> lineStarts; // where each stored key's line begins in the body
+};
+
+// Walks the [Fonts] body (reading at most budget bytes, its zero included) and stores every
+// key, the bytes before a line's first '=', into the table, which is resized to the keys stored.
+// Blank lines, comment lines and lines with a ';' or a control byte before their '=' carry no key.
+CollectedFontNames CollectFontNames(std::vector<FontNameSlot>& table, const char* body,
+                                    long budget);
+
+// Appends the key's line of the body (the first line that begins with "key=") with its line end,
+// adding one when the body ends without it: LF after a CR, else CR LF. Returns the bytes
+// appended, 0 when the key has no line.
+size_t AppendEntryLine(std::string& destination, const char* body, const char* key);
+
 // Builds the catalogue from a whole ATM.INI text (modified in place; it must be followed by at
-// least one zero byte) and fills the list, which is emptied first. On any outcome but Loaded the
-// list and the catalogue are left empty.
+// least one zero byte) and fills the list, which is emptied first. Afterwards the text holds the
+// [Fonts] body, zero-terminated. On any outcome but Loaded the list and the catalogue are left
+// empty. Loaded with an empty list is possible: every key was rejected.
 CatalogBuild BuildFontCatalog(char* text, FontList& atmList, NameOrder compareFontNames,
                               FontCatalog& catalog);

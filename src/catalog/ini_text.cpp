@@ -1,61 +1,110 @@
 #include "catalog/ini_text.h"
 
-long FindSection(const char* text, const char* name, long start) {
-    long at = start;
+#include <cstring>
+
+namespace {
+
+using Byte = unsigned char;
+
+// Offset of the LF that ends the comment beginning at offset, or NotFound when the text ends in it.
+long SkipComment(const char* text, long offset) {
+    const char* lf = std::strchr(text + offset, '\n');
+    return lf ? static_cast<long>(lf - text) : NotFound;
+}
+
+// Offset of the first '[' outside a comment, or of the zero byte that ends the text.
+long FindTerminator(const char* text, long offset) {
     for (;;) {
-        const char c = text[at];
-        if (c == '\0')
+        offset += static_cast<long>(std::strcspn(text + offset, ";["));
+        if (text[offset] != ';')
+            return offset;
+        long lf = SkipComment(text, offset);
+        if (lf == NotFound)
+            return offset + static_cast<long>(std::strlen(text + offset));
+        offset = lf + 1;
+    }
+}
+
+} // namespace
+
+long FindSection(const char* text, const char* name, long start) {
+    long offset = start;
+    for (;;) {
+        offset += static_cast<long>(std::strcspn(text + offset, ";["));
+        switch (text[offset]) {
+        case '\0':
             return NotFound;
-        if (c == ';') {
-            // A comment runs through its line end; nothing inside it is a header.
-            while (text[at] != '\n') {
-                if (text[at] == '\0')
-                    return NotFound;
-                ++at;
-            }
-            ++at;
-            continue;
+        case ';':
+            offset = SkipComment(text, offset);
+            if (offset == NotFound)
+                return NotFound;
+            ++offset;
+            break;
+        default: { // '['
+            long at = offset + 1;
+            long i = 0;
+            while (name[i] != '\0' && text[at + i] == name[i])
+                ++i;
+            if (name[i] == '\0')
+                return at;
+            if (text[at + i] == '\0')
+                return NotFound;
+            offset = at;
+            break;
         }
-        ++at;
-        if (c != '[')
-            continue;
-        long i = 0;
-        while (name[i] != '\0' && text[at + i] == name[i])
-            ++i;
-        if (name[i] == '\0')
-            return at;
-        if (text[at + i] == '\0')
-            return NotFound;
-        // Mismatch: go on from just after this '['.
+        }
     }
 }
 
 long MeasureSection(char* text, long start, MeasureMode mode) {
-    // Trim mode belongs to the catalogue reader and is not built on this branch yet.
-    if (mode != MeasureMode::Keep)
-        return NotFound;
-    long at = start;
-    for (;;) {
-        const char c = text[at++];
-        if (c == '\0')
-            return NotFound;
-        if (c == '[')
-            return at - start;
-        if (c == ';') {
-            for (;;) {
-                const char d = text[at++];
-                if (d == '\0')
-                    return NotFound;
-                if (d == '\n')
-                    break;
-            }
-        }
+    long end = FindTerminator(text, start);
+    if (mode == MeasureMode::Keep)
+        return text[end] == '[' ? end - start + 1 : NotFound;
+
+    // Trailing blank lines go; the last line that holds text stays whole with its line end,
+    // even when the '[' that ended the run stands inside it.
+    long last = end;
+    while (last > start && static_cast<Byte>(text[last - 1]) <= 32)
+        --last;
+    if (last == start) { // nothing but blanks: the run is empty
+        text[start] = '\0';
+        return 1;
     }
+    const char* lf = std::strchr(text + last - 1, '\n');
+    if (!lf)
+        return static_cast<long>(std::strlen(text + start)) + 1;
+    long cut = static_cast<long>(lf - text) + 1;
+    text[cut] = '\0';
+    return cut - start + 1;
 }
 
-long ExtractFontsSection(char*) {
-    return 0;
+long ExtractFontsSection(char* text) {
+    long name = FindSection(text, "Fonts]", 0);
+    if (name == NotFound)
+        return 0;
+    long measured = MeasureSection(text, name, MeasureMode::Trim);
+    const void* lf = std::memchr(text + name, '\n', static_cast<size_t>(measured - 1));
+    if (!lf)
+        return 0;
+    long header = static_cast<long>(static_cast<const char*>(lf) - (text + name)) + 1;
+    long body = measured - header; // body length plus one
+    std::memmove(text, text + name + header, static_cast<size_t>(body - 1));
+    text[body - 1] = '\0';
+    return body;
 }
-long FindEntryLine(const char*, const char*) {
+
+long FindEntryLine(const char* text, const char* key) {
+    size_t keyLength = std::strlen(key);
+    if (keyLength == 0)
+        return NotFound;
+    const char* line = text;
+    while (*line != '\0') {
+        if (std::strncmp(line, key, keyLength) == 0 && line[keyLength] == '=')
+            return static_cast<long>(line - text);
+        const char* lf = std::strchr(line, '\n');
+        if (!lf)
+            break;
+        line = lf + 1;
+    }
     return NotFound;
 }

@@ -14,7 +14,9 @@ enum class MeasureMode { Keep, Trim };
 long FindSection(const char* text, const char* name, long start);
 // Keep: bytes from start through the next '[' outside a comment, or -2 at the end of text.
 // Trim: cuts the text after the line that holds the last byte above 32 before that '[' (or the
-// end) and returns the length through that line end plus one.
+// end) and returns the length through that line end plus one; when the text ends before that
+// line end, nothing is cut and the length to the end plus one is returned. A run of nothing but
+// blanks is cut at start (returns 1).
 long MeasureSection(char* text, long start, MeasureMode mode);
 // Reduces a whole INI text in place to the body of its [Fonts] section; returns the body length
 // plus one, or 0 when there is no usable [Fonts] section.

@@ -3,8 +3,11 @@
 #include <algorithm>
 
 int VectorFontList::AddSorted(const char* name) {
-    auto at = std::find_if(items_.begin(), items_.end(),
-                           [&](const Item& item) { return order_(item.name.c_str(), name) >= 0; });
+    // The items are always sorted, so the first one that does not compare below the name is
+    // found by halving.
+    auto at = std::lower_bound(
+        items_.begin(), items_.end(), name,
+        [&](const Item& item, const char* key) { return order_(item.name.c_str(), key) < 0; });
     at = items_.insert(at, Item{name, false});
     return static_cast<int>(at - items_.begin());
 }
@@ -49,6 +52,11 @@ std::vector<std::string> VectorFontList::Names() const {
 int AsciiNameOrder(const char* a, const char* b) {
     for (;; ++a, ++b) {
         int ca = static_cast<unsigned char>(*a), cb = static_cast<unsigned char>(*b);
+        if (ca == cb) { // the common case: names share a family prefix
+            if (ca == 0)
+                return 0;
+            continue;
+        }
         if (ca >= 'A' && ca <= 'Z')
             ca += 32;
         if (cb >= 'A' && cb <= 'Z')

@@ -6,7 +6,7 @@
 struct ListFileState {
     char CurrentListPath[261] = "";  // full path of the current list file
     char CurrentListTitle[257] = ""; // its file name; empty: no current file
-    int CurrentListForm = 2;         // form of the font lines: 1, 2 or 3
+    int CurrentListForm = 0;         // form of the font lines: 1, 2 or 3
 };
 extern ListFileState ListFile;
 

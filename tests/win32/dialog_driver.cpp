@@ -5,7 +5,10 @@ DialogDriver* activeDriver;
 const UINT_PTR AnswerTimer = 0x4D58;
 
 std::string IconName(HWND dialog) {
+    // The icon's static control: id 20 on Windows, 1088 under wine.
     HWND iconControl = GetDlgItem(dialog, 0x14);
+    if (!iconControl)
+        iconControl = GetDlgItem(dialog, 0x440);
     if (!iconControl)
         return "";
     HICON icon = reinterpret_cast<HICON>(SendMessageA(iconControl, STM_GETICON, 0, 0));

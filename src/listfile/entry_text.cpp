@@ -1,0 +1,55 @@
+#include "listfile/entry_text.h"
+
+#include <cstring>
+#include <new>
+
+#include "catalog/ini_text.h"
+
+size_t AppendFileEntry(std::string& text, const char* fontEntryText, const char* fontName) {
+    const long line = FindEntryLine(fontEntryText, fontName);
+    if (line == NotFound)
+        return 0;
+    const char* value = std::strchr(fontEntryText + line, '=') + 1;
+    const size_t before = text.size();
+    const char* lineFeed = std::strchr(value, '\n');
+    if (lineFeed != nullptr) {
+        text.append(value, lineFeed + 1);
+    } else {
+        text.append(value);
+        text.append(!text.empty() && text.back() == '\r' ? "\n" : "\r\n");
+    }
+    return text.size() - before;
+}
+
+EntryText BuildEntryText(const FontList& list, const std::string& fontEntryText, int form) {
+    EntryText result;
+    const int count = list.Count();
+    if (count == 0)
+        return result;
+    try {
+        std::string& text = result.text;
+        const char* catalog = fontEntryText.c_str();
+        if (form == SoftfontFileForm) {
+            text += "softfonts=" + std::to_string(count) + "\r\n";
+            for (int k = 0; k < count; ++k) {
+                text += "softfont" + std::to_string(k + 1) + "=";
+                AppendFileEntry(text, catalog, list.Text(k).c_str());
+            }
+        } else if (form == FontFileForm) {
+            for (int k = 0; k < count; ++k) {
+                const std::string name = list.Text(k);
+                text += name + "=";
+                AppendFileEntry(text, catalog, name.c_str());
+            }
+        } else {
+            for (int k = 0; k < count; ++k)
+                text += list.Text(k) + "\r\n";
+        }
+        result.outcome = EntryTextOutcome::Built;
+    } catch (const std::bad_alloc&) {
+        result.text.clear();
+        result.text.shrink_to_fit();
+        result.outcome = EntryTextOutcome::NoMemory;
+    }
+    return result;
+}

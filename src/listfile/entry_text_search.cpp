@@ -1,0 +1,101 @@
+#include "listfile/entry_text_search.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+
+#include "listfile/text_search.h"
+
+namespace {
+
+constexpr long MaxTailLength = 7;
+
+// The tail bytes and their number packed into one key.
+std::uint64_t TailKey(const char* tail, long length) {
+    std::uint64_t key = static_cast<std::uint64_t>(length) << 56;
+    for (long k = 0; k < length; ++k)
+        key |= static_cast<std::uint64_t>(static_cast<unsigned char>(tail[k])) << (8 * k);
+    return key;
+}
+
+bool EndsWithPfm(const char* pattern, long length) {
+    return length >= 4 && std::memcmp(pattern + length - 4, ".pfm", 4) == 0;
+}
+
+} // namespace
+
+EntryTextSearch::EntryTextSearch(const char* text) {
+    const long length = static_cast<long>(std::strlen(text));
+    folded_.resize(length);
+    for (long at = 0; at < length; ++at)
+        folded_[at] = static_cast<char>(FoldCase(static_cast<unsigned char>(text[at])));
+
+    // Walk the text as FindTextNoCase's scan does: every byte up to the first '[' outside a
+    // comment is a starting point, except a comment from its ';' through its line feed.
+    startsSearch_.assign(length, false);
+    long at = 0;
+    while (at < length && text[at] != '[') {
+        if (text[at] == ';') {
+            const char* lineFeed = std::strchr(text + at, '\n');
+            if (lineFeed == nullptr) {
+                at = length;
+                break;
+            }
+            at = static_cast<long>(lineFeed - text) + 1;
+            continue;
+        }
+        startsSearch_[at] = true;
+        ++at;
+    }
+    scanEnd_ = at;
+
+    for (size_t pfm = folded_.find(".pfm"); pfm != std::string::npos;
+         pfm = folded_.find(".pfm", pfm + 4)) {
+        const long dot = static_cast<long>(pfm);
+        pfmAt_.push_back(dot);
+        for (long tail = 1; tail <= MaxTailLength && tail <= dot; ++tail)
+            pfmAtByTail_[TailKey(folded_.data() + dot - tail, tail)].push_back(dot);
+    }
+}
+
+long EntryTextSearch::Find(const char* pattern) const {
+    const long length = static_cast<long>(std::strlen(pattern));
+    if (length == 0)
+        return NotFound;
+    if (!EndsWithPfm(pattern, length))
+        return FindAnywhere(pattern);
+    const long tail = std::min(length - 4, MaxTailLength);
+    if (tail == 0)
+        return FindBeforePfm(pfmAt_, pattern, length);
+    const auto group = pfmAtByTail_.find(TailKey(pattern + length - 4 - tail, tail));
+    if (group == pfmAtByTail_.end())
+        return NotFound;
+    return FindBeforePfm(group->second, pattern, length);
+}
+
+// A pattern that ends with ".pfm" can only match where a ".pfm" of the text ends it.
+long EntryTextSearch::FindBeforePfm(const std::vector<long>& pfmAt, const char* pattern,
+                                    long length) const {
+    for (const long dot : pfmAt) {
+        const long start = dot - (length - 4);
+        if (start < 0)
+            continue;
+        if (start >= scanEnd_)
+            return NotFound;
+        if (startsSearch_[start] && std::memcmp(folded_.data() + start, pattern, length - 4) == 0)
+            return start + 1;
+    }
+    return NotFound;
+}
+
+long EntryTextSearch::FindAnywhere(const char* pattern) const {
+    const std::string_view text(folded_);
+    for (size_t from = 0;;) {
+        const size_t at = text.find(pattern, from);
+        if (at == std::string_view::npos || static_cast<long>(at) >= scanEnd_)
+            return NotFound;
+        if (startsSearch_[at])
+            return static_cast<long>(at) + 1;
+        from = at + 1;
+    }
+}

@@ -1,0 +1,43 @@
+#include "listfile/list_file_text.h"
+
+#include "catalog/ini_text.h"
+#include "listfile/entry_text.h"
+#include "listfile/text_search.h"
+
+std::string ListFileText(const std::string& entryText) {
+    return "[Fonts]\r\n" + entryText + "[EndFonts]\r\n";
+}
+
+ListRead ReadListBody(char* body, FontList& atmList, FontList& selectedList,
+                      const std::string& fontEntryText, bool merge, LowerText lower) {
+    ListRead read;
+    const bool byFileNames = FindTextNoCase(body, 0, ".pfm") != NotFound;
+    if (byFileNames)
+        read.match = MatchByFileNames(atmList, selectedList, fontEntryText, body, 0, merge, lower);
+    else
+        read.match = MatchByFontNames(atmList, selectedList, fontEntryText, body, merge);
+
+    if (read.match.outcome == MatchOutcome::NoMemory)
+        read.outcome = ListReadOutcome::NoMemory;
+    else if (!read.match.hasSelection)
+        read.outcome = ListReadOutcome::NoMatch;
+    else
+        read.outcome = ListReadOutcome::Read;
+
+    if (read.outcome == ListReadOutcome::Read) {
+        if (!byFileNames)
+            read.form = FontNameOnlyForm;
+        else if (FindTextNoCase(body, 0, "softfont") != NotFound)
+            read.form = SoftfontFileForm;
+        else
+            read.form = FontFileForm;
+    }
+    return read;
+}
+
+ListRead ReadListFileText(char* text, FontList& atmList, FontList& selectedList,
+                          const std::string& fontEntryText, bool merge, LowerText lower) {
+    if (ExtractFontsSection(text) == 0)
+        return {};
+    return ReadListBody(text, atmList, selectedList, fontEntryText, merge, lower);
+}

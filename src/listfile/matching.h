@@ -1,0 +1,69 @@
+// Matching a font list from outside the program (a list file, a printer section of WIN.INI)
+// against the catalogue: each font the text names is moved from the AtmList into the
+// SelectedList; what names no catalogue font is collected for the "Non-Matching Items" dialog.
+// The wait cursor, the dialog and the messages are the caller's.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "catalog/font_list.h"
+#include "catalog/ini_text.h"
+#include "listfile/entry_text_search.h"
+
+// Lowers a zero-terminated text in place. The program passes CharLowerA (through a small wrapper,
+// since CharLowerA is WINAPI); tests pass an ASCII lowering.
+using LowerText = void (*)(char* text);
+
+enum class EntryStatus {
+    End,       // no further entry in the text
+    Unmatched, // the entry names nothing in the catalogue; name holds what it names
+    Found,     // name holds the catalogue font name
+};
+
+struct NextEntry {
+    long offset = NotFound; // where the next entry is taken from
+    EntryStatus status = EntryStatus::End;
+};
+
+// The next entry read by its .pfm file name (forms 1 and 2, WIN.INI): the catalogue line that
+// holds the file name anywhere (the first such line in catalogue order) gives the font name;
+// unmatched gives the file name itself. The text should already be in lower case.
+NextEntry NextFileNameEntry(const EntryTextSearch& catalog, const char* fontEntryText,
+                            const char* text, std::string& name, long offset);
+// The same with a plain FindTextNoCase over fontEntryText for each entry: the reference that the
+// indexed search above must agree with.
+NextEntry NextFileNameEntryPlain(const char* fontEntryText, const char* text, std::string& name,
+                                 long offset);
+// The next entry of a names-only list (form 3): found when a catalogue line begins with exactly
+// the name (letter case counts) followed by '='.
+NextEntry NextFontNameEntry(const char* fontEntryText, const char* text, std::string& name,
+                            long offset);
+
+enum class MatchOutcome {
+    Done,
+    NoMemory, // message 106/107; both lists still hold every font exactly once
+};
+
+struct MatchResult {
+    MatchOutcome outcome = MatchOutcome::Done;
+    int returnedCount = 0; // open mode: fonts put back from the SelectedList first
+    int movedCount = 0;    // fonts moved into the SelectedList by the text
+    // Entries that name nothing in the catalogue, in the order found, duplicates included:
+    // .pfm file names (lower case) or font names. Shown by dialog 1005 when not empty.
+    std::vector<std::string> unmatched;
+    // The SelectedList holds a font afterwards: the operation's result. When false the caller
+    // reports message 118/119 (after dialog 1005).
+    bool hasSelection = false;
+};
+
+// Lowers the whole text in place with lower, then reads it by .pfm file names from start (0 for a
+// list file, the line after the section header for WIN.INI). Without merge, the SelectedList is
+// first emptied into the AtmList. A font that is no longer in the AtmList (already selected, or
+// named twice) is dropped silently.
+MatchResult MatchByFileNames(FontList& atmList, FontList& selectedList,
+                             const std::string& fontEntryText, char* text, long start, bool merge,
+                             LowerText lower);
+// Reads the text by font names, one per line, from its start; otherwise as MatchByFileNames.
+MatchResult MatchByFontNames(FontList& atmList, FontList& selectedList,
+                             const std::string& fontEntryText, const char* text, bool merge);

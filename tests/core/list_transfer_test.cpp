@@ -1,0 +1,156 @@
+#include "catalog/list_transfer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "catalog/vector_font_list.h"
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+VectorFontList ListOf(const Names& names) {
+    VectorFontList list(AsciiNameOrder);
+    for (const std::string& name : names)
+        list.AddSorted(name.c_str());
+    return list;
+}
+
+void Select(VectorFontList& list, const std::vector<int>& indexes) {
+    for (int index : indexes)
+        list.SelectRange(index, index, true);
+}
+
+struct MoveCase {
+    const char* what;
+    Names source;
+    std::vector<int> selected;
+    Names destination;
+    int result;
+    Names sourceAfter;
+    Names destinationAfter;
+};
+
+TEST(MoveSelectedFonts, MovesSelectedNamesToTheirSortedPlaces) {
+    const MoveCase cases[] = {
+        {"nothing selected", {"A", "B"}, {}, {"C"}, 0, {"A", "B"}, {"C"}},
+        {"one selected",
+         {"Arial", "Courier", "Times"},
+         {1},
+         {"Bodoni", "Zapf"},
+         1,
+         {"Arial", "Times"},
+         {"Bodoni", "Courier", "Zapf"}},
+        {"one selected into an empty list", {"Arial"}, {0}, {}, 1, {}, {"Arial"}},
+        {"several selected",
+         {"Arial", "Bodoni", "Courier", "Times", "Zapf"},
+         {0, 2, 4},
+         {"Helvetica"},
+         1,
+         {"Bodoni", "Times"},
+         {"Arial", "Courier", "Helvetica", "Zapf"}},
+        {"all selected", {"a", "B", "c"}, {0, 1, 2}, {}, 1, {}, {"a", "B", "c"}},
+        {"case variants",
+         {"arial", "Arial,BOLD"},
+         {0, 1},
+         {"ARIAL"},
+         1,
+         {},
+         {"arial", "ARIAL", "Arial,BOLD"}},
+    };
+    for (const MoveCase& c : cases) {
+        VectorFontList source = ListOf(c.source), destination = ListOf(c.destination);
+        Select(source, c.selected);
+        EXPECT_EQ(MoveSelectedFonts(destination, source), c.result) << c.what;
+        EXPECT_EQ(source.Names(), c.sourceAfter) << c.what;
+        EXPECT_EQ(destination.Names(), c.destinationAfter) << c.what;
+        EXPECT_EQ(source.SelectedCount(), 0) << c.what;
+    }
+}
+
+TEST(MoveSelectedFonts, KeepsTheDestinationsSelectionAndAddsUnselected) {
+    VectorFontList source = ListOf({"B", "D", "F"}), destination = ListOf({"A", "C", "E"});
+    Select(destination, {1});
+    Select(source, {0, 2});
+    ASSERT_EQ(MoveSelectedFonts(destination, source), 1);
+    ASSERT_EQ(destination.Names(), (Names{"A", "B", "C", "E", "F"}));
+    EXPECT_EQ(destination.SelectedItems(10), (std::vector<int>{2}));
+
+    Select(source, {0});
+    ASSERT_EQ(MoveSelectedFonts(destination, source), 1);
+    EXPECT_EQ(destination.SelectedItems(10), (std::vector<int>{2}));
+}
+
+// A list that runs out of room after a number of names, as a list box can.
+class FullFontList : public VectorFontList {
+  public:
+    explicit FullFontList(int room) : VectorFontList(AsciiNameOrder), room_(room) {}
+    int AddSorted(const char* name) override {
+        return room_-- > 0 ? VectorFontList::AddSorted(name) : -1;
+    }
+
+  private:
+    int room_;
+};
+
+TEST(MoveSelectedFonts, KeepsNamesTheDestinationCannotTake) {
+    VectorFontList source = ListOf({"A", "B", "C", "D"});
+    FullFontList destination(1);
+    Select(source, {1, 2, 3});
+    EXPECT_EQ(MoveSelectedFonts(destination, source), 1);
+    EXPECT_EQ(destination.Names(), (Names{"B"}));
+    EXPECT_EQ(source.Names(), (Names{"A", "C", "D"}));
+    EXPECT_EQ(source.SelectedCount(), 0);
+
+    Select(source, {0});
+    EXPECT_EQ(MoveSelectedFonts(destination, source), 0);
+    EXPECT_EQ(source.Names(), (Names{"A", "C", "D"}));
+    EXPECT_EQ(source.SelectedCount(), 0);
+}
+
+bool IsSorted(const Names& names) {
+    for (size_t i = 1; i < names.size(); ++i)
+        if (AsciiNameOrder(names[i - 1].c_str(), names[i].c_str()) > 0)
+            return false;
+    return true;
+}
+
+TEST(MoveSelectedFonts, RandomMovesBackAndForthLoseAndDoubleNothing) {
+    std::mt19937 random(20240611);
+    Names all;
+    for (int i = 0; i < 400; ++i) {
+        std::string name = "Font" + std::to_string(random() % 300);
+        if (random() % 3 == 0)
+            name[0] = 'f'; // case variants compare equal
+        all.push_back(name + (random() % 2 ? ",BOLD" : ""));
+    }
+    VectorFontList left = ListOf(all), right(AsciiNameOrder);
+    for (int round = 0; round < 300; ++round) {
+        VectorFontList& from = round % 2 ? right : left;
+        VectorFontList& to = round % 2 ? left : right;
+        int count = from.Count();
+        int picks = count == 0 ? 0 : static_cast<int>(random() % 4 == 0 ? count : random() % 5);
+        for (int i = 0; i < picks; ++i) {
+            int index = static_cast<int>(random() % count);
+            from.SelectRange(index, index, true);
+        }
+        bool anySelected = from.SelectedCount() > 0;
+        ASSERT_EQ(MoveSelectedFonts(to, from), anySelected ? 1 : 0);
+        ASSERT_EQ(from.SelectedCount(), 0);
+        Names leftNames = left.Names(), rightNames = right.Names();
+        ASSERT_TRUE(IsSorted(leftNames)) << round;
+        ASSERT_TRUE(IsSorted(rightNames)) << round;
+        Names together = leftNames;
+        together.insert(together.end(), rightNames.begin(), rightNames.end());
+        std::sort(together.begin(), together.end());
+        Names expected = all;
+        std::sort(expected.begin(), expected.end());
+        ASSERT_EQ(together, expected) << round;
+    }
+}
+
+} // namespace

@@ -1,0 +1,154 @@
+#include "listfile/list_file_text.h"
+
+#include <algorithm>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "catalog/ini_text.h"
+#include "listfile/entry_text.h"
+#include "listfile_atm_fonts.h"
+#include "listfile_test_support.h"
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+const char* const Catalog = "A=c:\\psfonts\\pfm\\a.pfm\r\nB=c:\\psfonts\\pfm\\b.pfm\r\n";
+
+ListRead ReadBody(TestCatalog& fonts, std::string body, bool merge = false) {
+    return ReadListBody(body.data(), fonts.atmList, fonts.selectedList, fonts.fontEntryText, merge,
+                        AsciiLower);
+}
+
+ListRead ReadFile(TestCatalog& fonts, std::string file, bool merge = false) {
+    file.append(10, '\0');
+    return ReadListFileText(file.data(), fonts.atmList, fonts.selectedList, fonts.fontEntryText,
+                            merge, AsciiLower);
+}
+
+// The sample [Fonts] lines sorted into catalogue order; with sjis, the Japanese face name as the
+// Shift-JIS bytes a Japanese system writes instead of its 7-bit transcription.
+std::string SampleCatalog(bool sjis) {
+    std::istringstream lines(AdobeSampleFonts);
+    std::vector<std::string> entries;
+    for (std::string line; std::getline(lines, line);) {
+        const size_t name = line.find("?$BJ?@.L@D+?(B");
+        if (sjis && name != std::string::npos)
+            line.replace(name, 14, "\x95\xBD\x90\xAC\x96\xBE\x92\xA9");
+        entries.push_back(line + "\n");
+    }
+    std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+        return AsciiNameOrder(a.substr(0, a.find('=')).c_str(), b.substr(0, b.find('=')).c_str()) <
+               0;
+    });
+    std::string catalog;
+    for (const std::string& entry : entries)
+        catalog += entry;
+    return catalog;
+}
+
+} // namespace
+
+TEST(ReadListBody, RecognisesTheFormByItsContent) {
+    const struct {
+        const char* body;
+        ListReadOutcome outcome;
+        int form;
+        Names selected;
+    } rows[] = {
+        {"softfonts=1\r\nsoftfont1=c:\\a.pfm\r\n", ListReadOutcome::Read, 1, {"A"}},
+        {"A=c:\\a.pfm\r\nB=c:\\b.pfm\r\n", ListReadOutcome::Read, 2, {"A", "B"}},
+        {"B\r\n", ListReadOutcome::Read, 3, {"B"}},
+        // "softfont" anywhere, in any case, makes a file-name list form 1
+        {"Renamed=c:\\SoftFont\\a.pfm\r\n", ListReadOutcome::Read, 1, {"A"}},
+        {"A=c:\\a.pfm\r\n; softfont\r\n", ListReadOutcome::Read, 2, {"A"}},
+        // one .pfm anywhere outside a comment makes it a file-name list
+        {"A\r\nB c:\\B.PFM\r\n", ListReadOutcome::Read, 2, {"B"}},
+        {"A\r\n; b.pfm\r\n", ListReadOutcome::Read, 3, {"A"}},
+        {"x.pfm\r\n", ListReadOutcome::NoMatch, 0, {}},
+        {"", ListReadOutcome::NoMatch, 0, {}},
+    };
+    for (const auto& row : rows) {
+        TestCatalog fonts(Catalog);
+        const ListRead read = ReadBody(fonts, row.body);
+        EXPECT_EQ(read.outcome, row.outcome) << row.body;
+        EXPECT_EQ(read.form, row.form) << row.body;
+        EXPECT_EQ(fonts.selectedList.Names(), row.selected) << row.body;
+    }
+}
+
+// A list saved in any form from any selection reads back as the same selection and form, with
+// the fonts of a real ATM.INI (names with spaces, digits, '@', bytes above 0x7F).
+TEST(ReadListBody, ReadsBackEveryFormItWrote) {
+    for (bool sjis : {false, true}) {
+        const std::string catalog = SampleCatalog(sjis);
+        const Names all = TestCatalog(catalog).atmList.Names();
+        ASSERT_EQ(all.size(), 25u);
+        Names everyThird;
+        for (size_t i = 0; i < all.size(); i += 3)
+            everyThird.push_back(all[i]);
+        for (const Names& selection : {all, everyThird, Names{all.back()}})
+            for (int form : {1, 2, 3}) {
+                TestCatalog fonts(catalog);
+                fonts.Select(selection);
+                const std::string body =
+                    BuildEntryText(fonts.selectedList, fonts.fontEntryText, form).text;
+                fonts.Select({all[1]}); // when not written, open mode must put it back
+                const ListRead read = ReadBody(fonts, body);
+                EXPECT_EQ(read.outcome, ListReadOutcome::Read) << body;
+                EXPECT_EQ(read.form, form) << body;
+                EXPECT_TRUE(read.match.unmatched.empty()) << body;
+                EXPECT_EQ(fonts.selectedList.Names(), selection) << body;
+                EXPECT_EQ(fonts.atmList.Count() + fonts.selectedList.Count(), 25) << body;
+            }
+    }
+}
+
+TEST(ReadListFileText, NeedsTheExactFontsHeader) {
+    TestCatalog fonts(Catalog);
+    EXPECT_EQ(ReadFile(fonts, "[FONTS]\r\nA\r\n[EndFonts]\r\n").outcome,
+              ListReadOutcome::NoFontsSection);
+    EXPECT_EQ(ReadFile(fonts, "A\r\nB\r\n").outcome, ListReadOutcome::NoFontsSection);
+    EXPECT_EQ(fonts.atmList.Count(), 2);
+}
+
+TEST(ReadListFileText, ReadsOnlyTheFontsSection) {
+    const struct {
+        const char* file;
+        ListReadOutcome outcome;
+        Names selected;
+    } rows[] = {
+        {"[Fonts]\r\nA\r\n[EndFonts]\r\nB\r\n", ListReadOutcome::Read, {"A"}},
+        {"; saved\r\n[Other]\r\nB\r\n[Fonts]\r\nA\r\n[EndFonts]\r\n", ListReadOutcome::Read, {"A"}},
+        {"[Fonts]\r\nA\r\nB", ListReadOutcome::Read, {"A", "B"}},
+        {"[Fonts]\r\n[EndFonts]\r\n", ListReadOutcome::NoMatch, {}},
+        {"[Fonts]", ListReadOutcome::NoFontsSection, {}},
+    };
+    for (const auto& row : rows) {
+        TestCatalog fonts(Catalog);
+        EXPECT_EQ(ReadFile(fonts, row.file).outcome, row.outcome) << row.file;
+        EXPECT_EQ(fonts.selectedList.Names(), row.selected) << row.file;
+    }
+}
+
+TEST(ReadListFileText, ReadsBackASavedFileAndAnAtmIniAsForm2) {
+    const std::string catalog = SampleCatalog(false);
+    for (int form : {1, 2, 3}) {
+        TestCatalog fonts(catalog);
+        fonts.Select({"Courier", "Times,BOLD"});
+        const std::string file =
+            ListFileText(BuildEntryText(fonts.selectedList, fonts.fontEntryText, form).text);
+        const ListRead read = ReadFile(fonts, file);
+        EXPECT_EQ(read.form, form);
+        EXPECT_EQ(fonts.selectedList.Names(), (Names{"Courier", "Times,BOLD"}));
+    }
+    // other sections name .pfm files too, before and after [Fonts]
+    const std::string atmIni =
+        std::string("[Setup]\r\nPFM_Dir=c:\\psfonts\\pfm\r\n\r\n[Fonts]\r\n") + AdobeSampleFonts +
+        "\r\n[MMFonts]\r\nTektoMM=c:\\psfonts\\pfm\\ZJRG____.mmm\r\n";
+    TestCatalog fonts(catalog);
+    const ListRead read = ReadFile(fonts, atmIni);
+    EXPECT_EQ(read.form, FontFileForm);
+    EXPECT_EQ(fonts.selectedList.Count(), 25);
+}

@@ -1,0 +1,1 @@
+"""Build-time drawing of marlix32's pictures: toolbar bitmaps, program icon, About animation."""
