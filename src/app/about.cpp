@@ -53,8 +53,9 @@ void StartAnimation(HWND animation) {
 
 } // namespace
 
-void RunAboutBox(HWND owner) {
-    DialogBoxParamA(App.ProgramInstance, MAKEINTRESOURCEA(IDD_ABOUT), owner, AboutDlgProc, 0);
+INT_PTR RunAboutBox(HWND owner) {
+    return DialogBoxParamA(App.ProgramInstance, MAKEINTRESOURCEA(IDD_ABOUT), owner, AboutDlgProc,
+                           0);
 }
 
 INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
