@@ -12,7 +12,7 @@ HelpState Help;
 namespace {
 
 const char HelpClassName[] = "MXHelpClass";
-constexpr int Margin = 8, LabelHeight = 16, FindHeight = 22, Gap = 6;
+constexpr int Margin = 8, LabelHeight = 20, FindHeight = 24, Gap = 6;
 
 bool LoadBook() {
     if (Help.BookLanguage == Language.LanguageOffset)
@@ -110,17 +110,16 @@ HFONT CreateTextFont() {
 
 void OnHelpCreate(HWND window) {
     Help.Window = window;
-    HFONT small = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     Help.TextFont = CreateTextFont();
-    HFONT text = Help.TextFont ? Help.TextFont : small;
-    CreateChild(window, "STATIC", SS_LEFT, 0, IDC_HELP_FIND_LABEL, small);
-    CreateChild(window, "EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, IDC_HELP_FIND,
-                small);
+    HFONT font =
+        Help.TextFont ? Help.TextFont : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    CreateChild(window, "STATIC", SS_LEFT, 0, IDC_HELP_FIND_LABEL, font);
+    CreateChild(window, "EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, IDC_HELP_FIND, font);
     CreateChild(window, "LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
-                WS_EX_CLIENTEDGE, IDC_HELP_TOPICS, small);
+                WS_EX_CLIENTEDGE, IDC_HELP_TOPICS, font);
     CreateChild(window, "EDIT",
                 ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP,
-                WS_EX_CLIENTEDGE, IDC_HELP_TEXT, text);
+                WS_EX_CLIENTEDGE, IDC_HELP_TEXT, font);
 }
 
 void OnHelpCommand(int id, int code) {
