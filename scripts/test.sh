@@ -29,20 +29,20 @@ set -u
 wineserver -p
 # Warm-up: the first program that makes a window starts wine's helper processes.
 wine build/win64/tests/win32/marlix_win32_tests.exe --gtest_filter=NoSuchTest </dev/null >/dev/null 2>&1
-ctest --preset win64 --timeout 900
+ctest --preset win64 --timeout 900 --verbose
 code=$?
 wineserver -k
 exit $code
 INNER
 xvfb-run -a -s "-screen 0 1024x768x24" bash build/run-win32-tests.sh 2>&1 \
-    | tee build/win32-tests.log | grep -v '^\[ *\(RUN\|OK\) ' 
+    | tee build/win32-tests.log | grep -av -E '^([0-9]+: )?\[ +(RUN|OK) \]' 
 [ "${PIPESTATUS[0]}" -eq 0 ] || status=1
 
 # One closing line for both runs.
-native_passed=$(grep -c 'Passed' build/native-tests.log)
-native_failed=$(grep -cE '\*\*\*Failed|\*\*\*Exception|\*\*\*Timeout|Not Run' build/native-tests.log)
-win_passed=$(grep -oE '\[  PASSED  \] [0-9]+' build/win32-tests.log | grep -oE '[0-9]+$' || echo 0)
-win_failed=$(grep -oE '\[  FAILED  \] [0-9]+ test' build/win32-tests.log | grep -oE '[0-9]+' || echo 0)
+native_passed=$(grep -ac ' Passed ' build/native-tests.log)
+native_failed=$(grep -acE '\*\*\*Failed|\*\*\*Exception|\*\*\*Timeout|Not Run' build/native-tests.log)
+win_passed=$(grep -aoE '\[  PASSED  \] [0-9]+' build/win32-tests.log | grep -oE '[0-9]+$' || echo 0)
+win_failed=$(grep -aoE '\[  FAILED  \] [0-9]+ test' build/win32-tests.log | grep -oE '[0-9]+' || echo 0)
 [ -n "$win_passed" ] || win_passed=0
 [ -n "$win_failed" ] || win_failed=0
 if [ "$status" -ne 0 ] && [ $((native_failed + win_failed)) -eq 0 ]; then win_failed=1; fi

@@ -45,7 +45,9 @@ DialogDriver::~DialogDriver() {
     activeDriver = nullptr;
 }
 
-void DialogDriver::Then(Handler handler) { handlers_.push_back(std::move(handler)); }
+void DialogDriver::Then(Handler handler) {
+    handlers_.push_back(std::move(handler));
+}
 
 void DialogDriver::ThenClick(int buttonId) {
     Then([buttonId](SeenDialog&) { return buttonId; });

@@ -14,9 +14,9 @@
 struct SeenDialog {
     HWND window = nullptr;
     std::string caption;
-    std::string text;                     // a message box's text (static control 0xFFFF)
-    std::map<int, std::string> controls;  // every child control's text by id
-    std::string icon;                     // "hand", "exclamation", "asterisk", "question" or ""
+    std::string text;                    // a message box's text (static control 0xFFFF)
+    std::map<int, std::string> controls; // every child control's text by id
+    std::string icon;                    // "hand", "exclamation", "asterisk", "question" or ""
     bool expected = true;
 };
 

@@ -90,8 +90,8 @@ void MarlixTest::SetUp() {
 void MarlixTest::TearDown() {
     DestroyMainWindow();
     for (const SeenDialog& dialog : dialogs.Seen())
-        EXPECT_TRUE(dialog.expected) << "unexpected dialog \"" << dialog.caption << "\": "
-                                     << dialog.text;
+        EXPECT_TRUE(dialog.expected)
+            << "unexpected dialog \"" << dialog.caption << "\": " << dialog.text;
     EXPECT_EQ(dialogs.Pending(), 0u) << "a dialog the test expected did not open";
     SetBeepObserver(nullptr);
     SetHelpObserver(nullptr);
@@ -108,7 +108,9 @@ void MarlixTest::WriteAtmIni(const std::vector<std::string>& lines) {
     windows.Write("atm.ini", text);
 }
 
-void MarlixTest::WriteSettings(const std::string& text) { windows.Write("Marlix.ini", text); }
+void MarlixTest::WriteSettings(const std::string& text) {
+    windows.Write("Marlix.ini", text);
+}
 
 int MarlixTest::ReadSettingValue(const char* section, const char* key, int defaultValue) {
     FlushProfileCache("Marlix.ini");

@@ -22,7 +22,8 @@ TEST_F(MarlixTest, SpanishTextsAreTheCodePage1252BytesOfTheTable) {
     KWStrTbGetTxt(text, IDS_CANNOT_PRINT);
     EXPECT_STREQ(text, "No  hay informaci\xF3n de impresora del sistema. No puedo imprimir.");
     KWStrTbGetTxt(text, IDS_PRINTING_TEXT);
-    EXPECT_STREQ(text, "Marlix esta ahora imprimiendo.\nOprimir aqui cancelaci\xF3n de la impresi\xF3n.");
+    EXPECT_STREQ(text,
+                 "Marlix esta ahora imprimiendo.\nOprimir aqui cancelaci\xF3n de la impresi\xF3n.");
     EXPECT_STREQ(Language.HelpFileName, "Marlixs.hlp");
     SetLanguage(0);
     KWStrTbGetTxt(text, IDS_NO_MATCH);
