@@ -118,7 +118,7 @@
 
 // ---- About box and help: dialog 241 ----
 #define IDD_ABOUT 241
-#define IDR_ABOUT_ANIMATION 242 // AVI, with the pictures
+#define IDR_ABOUT_ANIMATION 242
 #define IDC_ABOUT_ANIMATION 243
 #define IDC_ABOUT_TEXT 65
 #define IDR_ABOUT_TEXT 66         // RTF, English
