@@ -13,6 +13,7 @@ namespace {
 
 const char HelpClassName[] = "MXHelpClass";
 constexpr int Margin = 8, LabelHeight = 20, FindHeight = 24, Gap = 6;
+constexpr int HelpWidth = 640, HelpHeight = 460;
 
 bool LoadBook() {
     if (Help.BookLanguage == Language.LanguageOffset)
@@ -174,6 +175,21 @@ bool RegisterHelpClass() {
     return RegisterClassA(&windowClass) != 0;
 }
 
+// Beside the main window where the screen has room, else against the screen's right edge, so
+// that the lists stay in sight as far as possible.
+POINT HelpWindowPlace(HWND root) {
+    RECT screen = {0, 0, 1024, 768}, beside = {0, 0, 0, 0};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &screen, 0);
+    if (root)
+        GetWindowRect(root, &beside);
+    POINT place = {beside.right + Gap, beside.top > screen.top ? beside.top : screen.top};
+    if (place.x + HelpWidth > screen.right)
+        place.x = screen.right - HelpWidth > screen.left ? screen.right - HelpWidth : screen.left;
+    if (place.y + HelpHeight > screen.bottom)
+        place.y = screen.bottom - HelpHeight > screen.top ? screen.bottom - HelpHeight : screen.top;
+    return place;
+}
+
 // The help window is created on first use. It belongs to the main window, so it stays above it
 // and goes with it, and it outlives the dialog whose Help button opened it.
 void ShowOwnHelp(HWND owner, int topic, const char* keyword) {
@@ -183,8 +199,9 @@ void ShowOwnHelp(HWND owner, int topic, const char* keyword) {
         if (!RegisterHelpClass())
             return;
         HWND root = App.MainWindow ? App.MainWindow : owner;
-        if (!CreateWindowExA(0, HelpClassName, "", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                             CW_USEDEFAULT, 640, 460, root, nullptr, App.ProgramInstance, nullptr))
+        const POINT place = HelpWindowPlace(root);
+        if (!CreateWindowExA(0, HelpClassName, "", WS_OVERLAPPEDWINDOW, place.x, place.y, HelpWidth,
+                             HelpHeight, root, nullptr, App.ProgramInstance, nullptr))
             return;
     }
     // The language may have changed since the window opened.

@@ -155,6 +155,10 @@ TEST_F(FontSampleTest, ShiftOrCtrlWithTheRightButtonShowsNoSample) {
 TEST_F(FontSampleTest, OnlyOneSampleWindowEverExists) {
     ASSERT_TRUE(CreateMainWindow());
     HWND list = App.AtmList;
+    // The list already has the focus, so the right press below changes nothing there (a focus
+    // change would close the sample through the main window).
+    SetFocus(list);
+    PumpMessages();
     SendMessageA(list, LB_SETCARETINDEX, 2, FALSE);
     App.FontSampleWindow = ShowFontSample(list);
     HWND sample = App.FontSampleWindow;
