@@ -115,6 +115,15 @@
 // ---- WIN.INI: dialogs 1020, 101, 401 ----
 
 // ---- Printing: dialogs 1010, 1011 ----
+#define IDD_PRINT_STOP 1010     // "Printing": modeless while a job runs, Cancel stops it
+#define IDD_PRINT_CHOICE 1011   // "Print": the printer line and the choice of list
+#define IDC_PRINT_ATM_LIST 1012 // radio button: print AtmList
+#define IDC_PRINT_SELECTED 1013 // radio button: print SelectedList
+#define IDC_PRINTER_LINE 1014   // "<device> on <port>"
+#define IDC_PRINTER_LABEL 1015  // "Printer:"
+#define IDC_PRINTING_TEXT 1016  // the text of the "Printing" dialog
+#define IDC_PRINT_HELP 9        // Help button of dialog 1011
+#define IDH_PRINT_CHOICE 17     // help topic of dialog 1011
 
 // ---- About box and help: dialog 241 ----
 #define IDD_ABOUT 241

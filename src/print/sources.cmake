@@ -4,5 +4,9 @@ list(APPEND MARLIX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/printer_device.cpp
 )
 list(APPEND MARLIX_SHELL_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/print.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/print_setup.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/print_choice.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/print_job.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/print_abort.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/print_pages.cpp
 )

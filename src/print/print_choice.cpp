@@ -1,0 +1,89 @@
+// Dialog 1011: names the printer and lets the user choose which list to print.
+#include "print/print.h"
+
+#include "app/help.h"
+#include "app/language.h"
+#include "app/main_window.h"
+#include "resource.h"
+
+namespace {
+
+// The choice shown in the dialog; only OK makes it the PrintListChoice.
+int DialogChoice = 1;
+
+bool AtmListHasFonts() {
+    const LRESULT count = SendMessageA(App.AtmList, LB_GETCOUNT, 0, 0);
+    return count != LB_ERR && count > 0;
+}
+
+void Choose(HWND dialog, int choice) {
+    DialogChoice = choice;
+    CheckRadioButton(dialog, IDC_PRINT_ATM_LIST, IDC_PRINT_SELECTED,
+                     choice == 1 ? IDC_PRINT_ATM_LIST : IDC_PRINT_SELECTED);
+}
+
+void OnInitDialog(HWND dialog) {
+    char line[PrinterLineSize];
+    FormatPrinterLine(line);
+    SetDlgItemTextA(dialog, IDC_PRINTER_LINE, line);
+    KWStrTbSetTxt(dialog, IDS_PRINT_TITLE);
+    KWStrTbSetTxt(GetDlgItem(dialog, IDC_PRINT_ATM_LIST), IDS_PRINT_ATM_LIST);
+    KWStrTbSetTxt(GetDlgItem(dialog, IDC_PRINT_SELECTED), IDS_PRINT_SELECTED_LIST);
+    KWStrTbSetTxt(GetDlgItem(dialog, IDC_PRINTER_LABEL), IDS_PRINTER_LABEL);
+    KWStrTbSetTxt(GetDlgItem(dialog, IDOK), IDS_OK);
+    KWStrTbSetTxt(GetDlgItem(dialog, IDCANCEL), IDS_CANCEL);
+    KWStrTbSetTxt(GetDlgItem(dialog, IDC_PRINT_HELP), IDS_HELP);
+    EnableWindow(GetDlgItem(dialog, IDC_PRINT_SELECTED), App.SelectedFontCount != 0);
+    const bool atmFonts = AtmListHasFonts();
+    EnableWindow(GetDlgItem(dialog, IDC_PRINT_ATM_LIST), atmFonts);
+    Choose(dialog, atmFonts ? 1 : 2);
+}
+
+INT_PTR OnCommand(HWND dialog, int id) {
+    switch (id) {
+    case IDOK:
+        SetKWPrnSel(DialogChoice);
+        EndDialog(dialog, 1);
+        return TRUE;
+    case IDCANCEL:
+        EndDialog(dialog, 0);
+        break;
+    case IDC_PRINT_HELP:
+        ShowHelpTopic(dialog, Language.HelpFileName, HELP_CONTEXT, IDH_PRINT_CHOICE);
+        break;
+    case IDC_PRINT_ATM_LIST:
+        if (AtmListHasFonts())
+            Choose(dialog, 1);
+        break;
+    case IDC_PRINT_SELECTED:
+        if (App.SelectedFontCount != 0)
+            Choose(dialog, 2);
+        break;
+    }
+    return FALSE;
+}
+
+} // namespace
+
+int SetKWPrnSel(int value) {
+    Printing.PrintListChoice = value;
+    return value;
+}
+
+INT_PTR CALLBACK PrintSelDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        OnInitDialog(dialog);
+        return TRUE;
+    case WM_COMMAND:
+        return OnCommand(dialog, LOWORD(wParam));
+    }
+    return FALSE;
+}
+
+void RunPrintCommand(HWND owner) {
+    // -1 (the dialog could not be made) is no confirmation either.
+    if (DialogBoxParamA(App.ProgramInstance, MAKEINTRESOURCEA(IDD_PRINT_CHOICE), owner,
+                        PrintSelDlgProc, 0) > 0)
+        KWPrintPages(owner);
+}

@@ -1,0 +1,101 @@
+// The print job: a context for the chosen printer, the "Printing" dialog that can stop it, and
+// the document "Marlix Print" with the pages of the chosen list.
+#include "print/print.h"
+
+#include <exception>
+
+#include "app/language.h"
+#include "app/main_window.h"
+#include "print/global_lock.h"
+#include "print/printer_device.h"
+#include "resource.h"
+
+HDC CreatePrinterDC() {
+    try {
+        // The kept device mode carries the copies count and the other settings of the setup.
+        const GlobalLocked<DEVMODEA> mode(Printing.PrinterDevMode);
+        std::string driver, device;
+        if (Printing.PrinterDevNames) {
+            const GlobalLocked<DEVNAMES> names(Printing.PrinterDevNames);
+            if (!names)
+                return nullptr;
+            driver = names.TextAt(names->wDriverOffset);
+            device = names.TextAt(names->wDeviceOffset);
+        } else {
+            const DeviceEntry entry = SplitDeviceEntry(ReadDeviceEntry());
+            if (!entry.complete)
+                return nullptr;
+            driver = entry.driver;
+            device = entry.device;
+        }
+        return CreateDCA(driver.c_str(), device.c_str(), nullptr, mode.get());
+    } catch (const std::exception&) {
+        return nullptr;
+    }
+}
+
+namespace {
+
+HWND ListToPrint() {
+    switch (Printing.PrintListChoice) {
+    case 1:
+        return App.AtmList;
+    case 2:
+        return App.SelectedList;
+    }
+    return nullptr;
+}
+
+void PrinterError(HWND owner, UINT textId) {
+    KWStrTbMsgBox(owner, textId, IDS_PRINTER_ERROR_CAPTION, MB_ICONERROR);
+}
+
+// Starts the document and prints the pages; messages for what went wrong.
+void RunDocument(HWND owner, HDC dc) {
+    if (SetAbortProc(dc, PrintAbort) == SP_ERROR) {
+        PrinterError(owner, IDS_NO_PRINTER_INFO);
+        return;
+    }
+    DOCINFOA document = {};
+    document.cbSize = sizeof document;
+    document.lpszDocName = "Marlix Print";
+    if (StartDocA(dc, &document) <= 0) {
+        AbortDoc(dc);
+        // The system asks the abort procedure while it starts the document too: a Cancel
+        // pressed by then is the user's choice, not a printer failure.
+        if (!Printing.PrintAborted)
+            PrinterError(owner, IDS_NO_PRINTER_INFO);
+        return;
+    }
+    try {
+        PrintListPages(dc, ListToPrint());
+    } catch (const std::exception&) { // no memory for the list's texts
+        AbortDoc(dc);
+        KWStrTbMsgBox(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION, MB_ICONERROR);
+        return;
+    }
+    EndDoc(dc); // also after a Cancel: the system has dropped the job by then
+}
+
+} // namespace
+
+void KWPrintPages(HWND owner) {
+    if (Printing.PrintListChoice == 0)
+        return;
+    HDC dc = CreatePrinterDC();
+    if (!dc) {
+        PrinterError(owner, IDS_CANNOT_PRINT);
+        return;
+    }
+    EnableWindow(owner, FALSE);
+    Printing.PrintStopWindow = CreateDialogParamA(
+        App.ProgramInstance, MAKEINTRESOURCEA(IDD_PRINT_STOP), owner, PrintStopDlg, 0);
+    Printing.PrintAborted = false;
+    RunDocument(owner, dc);
+    if (Printing.PrintStopWindow)
+        DestroyWindow(Printing.PrintStopWindow);
+    Printing.PrintStopWindow = nullptr;
+    EnableWindow(owner, TRUE);
+    SetFocus(owner);
+    DeleteDC(dc);
+}

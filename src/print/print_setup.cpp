@@ -1,0 +1,73 @@
+// The printer choice: the system's print setup dialog, and the printer line that names the
+// printer the next job will use.
+#include "print/print.h"
+
+#include <vector>
+
+#include "print/global_lock.h"
+#include "print/printer_device.h"
+
+PrintState Printing;
+
+void ReleasePrinterChoice() {
+    if (Printing.PrinterDevMode)
+        GlobalFree(Printing.PrinterDevMode);
+    if (Printing.PrinterDevNames)
+        GlobalFree(Printing.PrinterDevNames);
+    Printing = PrintState();
+}
+
+static_assert(sizeof(void*) != 4 || sizeof(PRINTDLGA) == 66,
+              "the print setup record of the 32-bit program is 66 bytes");
+
+BOOL KWGetPrintSetup(HWND owner) {
+    PRINTDLGA setup = {};
+    setup.lStructSize = sizeof setup;
+    setup.hwndOwner = owner;
+    setup.hDevMode = Printing.PrinterDevMode;
+    setup.hDevNames = Printing.PrinterDevNames;
+    setup.Flags = PD_PRINTSETUP | PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE;
+    setup.nFromPage = setup.nToPage = setup.nMinPage = setup.nMaxPage = 1;
+    setup.nCopies = 1;
+    const BOOL confirmed = PrintDlgA(&setup);
+    // The dialog may have replaced the handles it was given, even when it was cancelled.
+    Printing.PrinterDevMode = setup.hDevMode;
+    Printing.PrinterDevNames = setup.hDevNames;
+    if (!confirmed)
+        return FALSE;
+    if (GlobalLocked<DEVMODEA> mode{Printing.PrinterDevMode})
+        mode->dmCopies = static_cast<short>(setup.nCopies);
+    return TRUE;
+}
+
+std::string ReadDeviceEntry() {
+    // Read whole: a long printer name must not lose the driver and port that follow it.
+    std::vector<char> entry(64);
+    for (;;) {
+        const DWORD length = GetProfileStringA("windows", "device", "", entry.data(),
+                                               static_cast<DWORD>(entry.size()));
+        if (length + 1 < entry.size() || entry.size() >= 32768)
+            return std::string(entry.data(), length);
+        entry.resize(entry.size() * 4);
+    }
+}
+
+void FormatPrinterLine(char* buffer) {
+    buffer[0] = '\0';
+    try {
+        std::string line;
+        if (Printing.PrinterDevNames) {
+            const GlobalLocked<DEVNAMES> names(Printing.PrinterDevNames);
+            if (!names)
+                return;
+            line = PrinterLineText(names.TextAt(names->wDeviceOffset),
+                                   names.TextAt(names->wOutputOffset));
+        } else {
+            const DeviceEntry entry = SplitDeviceEntry(ReadDeviceEntry());
+            line = PrinterLineText(entry.device, entry.port);
+        }
+        lstrcpynA(buffer, line.c_str(), PrinterLineSize);
+    } catch (const std::exception&) {
+        buffer[0] = '\0'; // no memory for the line: the dialog shows none
+    }
+}
