@@ -8,6 +8,7 @@
 #include "app/help.h"
 #include "app/language.h"
 #include "app/shell_hooks.h"
+#include "print/print.h"
 #include "resource.h"
 
 namespace {
@@ -139,6 +140,25 @@ TEST_F(HelpTest, KeywordSearchListsTheTopicsThatHoldTheWords) {
     EXPECT_EQ(Text(IDC_HELP_FIND), "impresion");
     const std::vector<std::string> spanish = ListedTopics();
     EXPECT_NE(std::find(spanish.begin(), spanish.end(), "Imprimir"), spanish.end());
+}
+
+TEST_F(HelpTest, PrintDialogHelpButtonOpensThePrintingPageThatOutlivesTheDialog) {
+    ASSERT_TRUE(CreateMainWindow());
+    SetLanguage(300);
+    std::string caption;
+    dialogs.Then([&](SeenDialog& dialog) {
+        SendMessageA(dialog.window, WM_COMMAND, MAKEWPARAM(IDC_PRINT_HELP, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog.window, IDC_PRINT_HELP)));
+        caption = Help.Window ? Caption() : "(no help window)";
+        EXPECT_TRUE(IsWindow(dialog.window)) << "the dialog stays";
+        return IDCANCEL;
+    });
+    RunPrintCommand(mainWindow);
+    EXPECT_EQ(caption, "Ayuda de Marlix32 - Imprimir");
+    ASSERT_EQ(helps.size(), 1u);
+    EXPECT_EQ(helps[0].file, "Marlixs.hlp");
+    EXPECT_EQ(helps[0].data, 17u);
+    EXPECT_TRUE(Help.Window && IsWindowVisible(Help.Window));
 }
 
 TEST_F(HelpTest, WhenWinHelpShowsTheFileNoOwnHelpOpens) {
