@@ -113,6 +113,14 @@
 // ---- List files: dialog 1005 ----
 
 // ---- WIN.INI: dialogs 1020, 101, 401 ----
+#define IDD_FONT_CHANGE_WARNING 101
+#define IDD_FONT_CHANGE_WARNING_SPANISH 401
+#define IDC_WARNING_DONT_SHOW 10
+#define IDC_WARNING_TEXT 11
+#define IDD_PRINTER_SECTION 1020
+#define IDC_SECTION_LIST 1021
+#define IDC_SECTION_PROMPT 1022
+#define IDC_SECTION_HELP 9
 
 // ---- Printing: dialogs 1010, 1011 ----
 #define IDD_PRINT_STOP 1010     // "Printing": modeless while a job runs, Cancel stops it

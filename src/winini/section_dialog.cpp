@@ -1,11 +1,124 @@
 #include "winini/section_dialog.h"
 
+#include <new>
+#include <string>
+
+#include "app/help.h"
+#include "app/language.h"
+#include "app/main_window.h"
+#include "app/shell_hooks.h"
+#include "controls/toolbar.h"
+#include "listfile/text_search.h"
+#include "resource.h"
+#include "winini/printer_section.h"
+#include "winini/winini_file.h"
+
 int SectionDialogMode = SectionSave;
 
-INT_PTR CALLBACK WinSectionDlgProc(HWND, UINT, WPARAM, LPARAM) {
+namespace {
+
+// Help topics of the dialog in its two modes.
+constexpr ULONG_PTR SaveHelpTopic = 10;
+constexpr ULONG_PTR OpenHelpTopic = 20;
+
+// A section is offered for opening only when its body names a .pfm file.
+bool NamesPfmFile(const char* text, const PrinterSectionRef& section) {
+    const long found = FindTextNoCase(text, section.bodyStart, ".pfm");
+    return found != NotFound && found <= section.bodyEnd;
+}
+
+// Fills the list; false when there is nothing to list (WIN.INI not loaded: already reported).
+bool ListSections(HWND dialog, HWND list) {
+    std::string file;
+    if (!LoadWinIni(dialog, file))
+        return false;
+    const char* text = file.c_str();
+    for (const PrinterSectionRef& section : ListPrinterSections(text)) {
+        if (SectionDialogMode == SectionOpen && !NamesPfmFile(text, section))
+            continue;
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(section.name.c_str()));
+    }
+    if (SendMessageA(list, LB_GETCOUNT, 0, 0) > 0)
+        return true;
+    KWStrTbMsgBox(dialog, IDS_NO_PS_SECTION, IDS_WIN_INI_CAPTION, MB_ICONERROR);
+    return false;
+}
+
+void OnInitDialog(HWND dialog) {
+    KWStrTbSetTxt(dialog, IDS_SECTION_TITLE);
+    KWStrTbSetTxt(GetDlgItem(dialog, IDC_SECTION_PROMPT), IDS_SECTION_PROMPT);
+    KWStrTbSetTxt(GetDlgItem(dialog, IDOK), IDS_OK);
+    KWStrTbSetTxt(GetDlgItem(dialog, IDCANCEL), IDS_CANCEL);
+    KWStrTbSetTxt(GetDlgItem(dialog, IDC_SECTION_HELP), IDS_HELP);
+    bool listed = false;
+    try {
+        listed = ListSections(dialog, GetDlgItem(dialog, IDC_SECTION_LIST));
+    } catch (const std::bad_alloc&) {
+        SoundBeep(MB_ICONHAND);
+        KWStrTbMsgBox(dialog, IDS_NO_MEMORY, IDS_MEMORY_CAPTION, MB_ICONERROR);
+    }
+    if (!listed)
+        EndDialog(dialog, 0);
+}
+
+// OK with no section chosen is taken as Cancel: nothing runs on a section the user did not pick.
+void RunChoice(HWND dialog) {
+    HWND list = GetDlgItem(dialog, IDC_SECTION_LIST);
+    const LRESULT index = SendMessageA(list, LB_GETCURSEL, 0, 0);
+    const LRESULT length = index == LB_ERR ? LB_ERR : SendMessageA(list, LB_GETTEXTLEN, index, 0);
+    if (length == LB_ERR || length > PrinterSectionNameMax) {
+        EndDialog(dialog, 0);
+        return;
+    }
+    char name[PrinterSectionNameSize] = "";
+    SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(name));
+    if (SectionDialogMode == SectionOpen) {
+        if (OpenFromWinIni(name)) {
+            // The SelectedList may hold fonts now: both of its save buttons apply.
+            SendMessageA(App.Toolbar, WM_COMMAND, ToolbarEnable, ButtonSaveList);
+            SendMessageA(App.Toolbar, WM_COMMAND, ToolbarEnable, ButtonSaveWinIni);
+        }
+    } else {
+        SaveToWinIni(name);
+    }
+    EndDialog(dialog, 1);
+}
+
+void OnCommand(HWND dialog, int id, int code) {
+    switch (id) {
+    case IDOK:
+        RunChoice(dialog);
+        break;
+    case IDC_SECTION_LIST:
+        if (code == LBN_DBLCLK)
+            RunChoice(dialog);
+        break;
+    case IDCANCEL:
+        EndDialog(dialog, 0);
+        break;
+    case IDC_SECTION_HELP:
+        ShowHelpTopic(dialog, Language.HelpFileName, HELP_CONTEXT,
+                      SectionDialogMode == SectionOpen ? OpenHelpTopic : SaveHelpTopic);
+        break;
+    }
+}
+
+} // namespace
+
+INT_PTR CALLBACK WinSectionDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        OnInitDialog(dialog);
+        return TRUE;
+    case WM_COMMAND:
+        OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    }
     return FALSE;
 }
 
-void RunSectionDialog(HWND, int mode) {
+INT_PTR RunSectionDialog(HWND owner, int mode) {
     SectionDialogMode = mode;
+    return DialogBoxParamA(App.ProgramInstance, MAKEINTRESOURCEA(IDD_PRINTER_SECTION), owner,
+                           WinSectionDlgProc, 0);
 }

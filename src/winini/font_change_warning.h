@@ -1,0 +1,14 @@
+// The warning after a rewrite of WIN.INI: running programs may not notice the new fonts. The
+// user can switch it off for good with its check box (setting Warn01).
+#pragma once
+
+#include <windows.h>
+
+#include "app/exports.h"
+
+// Shows the warning (dialog 101, or 401 in Spanish) modally over owner while
+// Language.WarnOnFontChange holds; does nothing otherwise.
+void ShowFontChangeWarning(HWND owner);
+
+MARLIX_EXPORT INT_PTR CALLBACK WarningDlgProc(HWND dialog, UINT message, WPARAM wParam,
+                                              LPARAM lParam);

@@ -1,0 +1,166 @@
+#include "winini/winini_file.h"
+
+#include <memory>
+#include <new>
+
+#include "app/language.h"
+#include "app/main_window.h"
+#include "app/safe_file.h"
+#include "app/shell_hooks.h"
+#include "app/status_panel.h"
+#include "catalog/catalog_win.h"
+#include "catalog/list_box_font_list.h"
+#include "listfile/entry_text.h"
+#include "listfile/list_file.h"
+#include "listfile/matching.h"
+#include "resource.h"
+#include "winini/font_change_warning.h"
+#include "winini/printer_section.h"
+#include "winini/winini_rebuild.h"
+
+namespace {
+
+bool Fail(HWND owner, UINT textId, UINT captionId) {
+    SoundBeep(MB_ICONHAND);
+    KWStrTbMsgBox(owner, textId, captionId, MB_ICONERROR);
+    return false;
+}
+
+void LowerWithCharLower(char* text) {
+    CharLowerA(text);
+}
+
+// Moves the fonts that the section body from start names into the SelectedList, in place of
+// what it held, and reports a section that selects nothing.
+bool MatchSectionFonts(char* text, long start) {
+    HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+    ListBoxFontList atmList(App.AtmList), selectedList(App.SelectedList);
+    MatchResult result;
+    {
+        RedrawOff quietAtm(atmList), quietSelected(selectedList);
+        result = MatchByFileNames(atmList, selectedList, Catalog.FontEntryText, text, start, false,
+                                  LowerWithCharLower);
+    }
+    UpdateSelectedCount(App.MainWindow);
+    SetCursor(previous);
+    if (result.outcome == MatchOutcome::NoMemory)
+        return Fail(App.MainWindow, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
+    if (!result.hasSelection)
+        return Fail(App.MainWindow, IDS_NO_MATCH, IDS_MATCH_CAPTION);
+    return true;
+}
+
+using FileHandle = std::unique_ptr<void, decltype(&CloseHandle)>;
+
+} // namespace
+
+int SectionNameOrder(const char* a, const char* b) {
+    return lstrcmpiA(a, b);
+}
+
+bool LocateWinIni(char* path) {
+    const UINT length = GetWindowsDirectoryA(path, MAX_PATH);
+    if (length == 0 || length > 251)
+        return Fail(App.MainWindow, IDS_NO_WINDOWS_DIR, IDS_WINDOWS_DIR_CAPTION);
+    lstrcatA(path, "\\win.ini");
+    if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES)
+        return Fail(App.MainWindow, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
+    return true;
+}
+
+bool LoadWinIni(HWND owner, std::string& file) {
+    char path[MAX_PATH];
+    if (!LocateWinIni(path))
+        return false;
+    FileHandle handle(
+        CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr),
+        &CloseHandle);
+    if (handle.get() == INVALID_HANDLE_VALUE) {
+        handle.release();
+        return Fail(App.MainWindow, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
+    }
+    const DWORD size = GetFileSize(handle.get(), nullptr);
+    if (size == INVALID_FILE_SIZE)
+        return Fail(App.MainWindow, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
+    if (size > WinIniLoadLimit)
+        return Fail(owner, IDS_WIN_INI_TOO_LARGE, IDS_WIN_INI_CAPTION);
+    try {
+        file.assign(size, '\0');
+    } catch (const std::bad_alloc&) {
+        return Fail(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
+    }
+    DWORD read = 0;
+    if (SetFilePointer(handle.get(), 0, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER ||
+        !ReadFile(handle.get(), file.data(), size, &read, nullptr) || read != size) {
+        file.clear();
+        return Fail(App.MainWindow, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
+    }
+    return true;
+}
+
+void SaveToWinIni(const char* sectionName) {
+    HWND owner = App.MainWindow;
+    try {
+        std::string file;
+        if (!LoadWinIni(owner, file))
+            return;
+        const long bodyStart = FindPrinterSection(file.c_str(), sectionName, SectionNameOrder);
+        if (bodyStart == NotFound)
+            return;
+
+        ListBoxFontList selected(App.SelectedList);
+        const EntryText entry = BuildEntryText(selected, Catalog.FontEntryText, SoftfontFileForm);
+        if (entry.outcome == EntryTextOutcome::EmptyList) {
+            SoundBeep(MB_ICONHAND);
+            return;
+        }
+        if (entry.outcome == EntryTextOutcome::NoMemory) {
+            Fail(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
+            return;
+        }
+
+        const WinIniRebuild rebuilt = RebuildWinIni(file, bodyStart, entry.text);
+        switch (rebuilt.outcome) {
+        case WinIniRebuildOutcome::TooLarge:
+            Fail(owner, IDS_TOO_MANY_FONTS, IDS_WIN_INI_CAPTION);
+            return;
+        case WinIniRebuildOutcome::ZeroByteInside:
+            // What follows the zero byte would be lost: the file is left as it is.
+            Fail(owner, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
+            return;
+        case WinIniRebuildOutcome::Rebuilt:
+            break;
+        }
+
+        char path[MAX_PATH];
+        if (!LocateWinIni(path))
+            return;
+        if (!WriteFileSafely(path, rebuilt.text)) {
+            Fail(owner, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
+            return;
+        }
+    } catch (const std::bad_alloc&) {
+        Fail(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
+        return;
+    }
+    // Sent, not posted: every top-level window has seen the change before the warning opens.
+    SendMessageA(HWND_BROADCAST, WM_FONTCHANGE, 0, 0);
+    ShowFontChangeWarning(owner);
+}
+
+bool OpenFromWinIni(const char* sectionName) {
+    try {
+        std::string file;
+        if (!LoadWinIni(App.MainWindow, file))
+            return false;
+        const long bodyStart = FindPrinterSection(file.c_str(), sectionName, SectionNameOrder);
+        if (bodyStart == NotFound)
+            return false;
+        MatchSectionFonts(file.data(), bodyStart);
+    } catch (const std::bad_alloc&) {
+        Fail(App.MainWindow, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
+        return false;
+    }
+    UpdateWindowTitle(false);
+    return true;
+}
