@@ -9,6 +9,7 @@
 #include "app/language.h"
 #include "app/shell_hooks.h"
 #include "print/print.h"
+#include "winini/section_dialog.h"
 #include "resource.h"
 
 namespace {
@@ -159,6 +160,24 @@ TEST_F(HelpTest, PrintDialogHelpButtonOpensThePrintingPageThatOutlivesTheDialog)
     EXPECT_EQ(helps[0].file, "Marlixs.hlp");
     EXPECT_EQ(helps[0].data, 17u);
     EXPECT_TRUE(Help.Window && IsWindowVisible(Help.Window));
+}
+
+TEST_F(HelpTest, SectionDialogHelpButtonOpensThePageOfItsMode) {
+    windows.Write("win.ini", "[PostScript,LPT1]\r\nsoftfonts=1\r\n"
+                             "softfont1=C:\\PSFONTS\\PFM\\NS.PFM\r\n");
+    ASSERT_TRUE(CreateMainWindow());
+    for (int mode : {SectionSave, SectionOpen}) {
+        std::string caption;
+        dialogs.Then([&](SeenDialog& dialog) {
+            SendMessageA(dialog.window, WM_COMMAND, MAKEWPARAM(IDC_SECTION_HELP, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(dialog.window, IDC_SECTION_HELP)));
+            caption = Help.Window ? Caption() : "(no help window)";
+            return IDCANCEL;
+        });
+        EXPECT_EQ(RunSectionDialog(mainWindow, mode), 0);
+        EXPECT_EQ(caption, mode == SectionSave ? "Marlix32 Help - Saving to WIN.INI"
+                                               : "Marlix32 Help - Opening from WIN.INI");
+    }
 }
 
 TEST_F(HelpTest, WhenWinHelpShowsTheFileNoOwnHelpOpens) {
