@@ -137,4 +137,15 @@
 #define IDH_PRINT_CHOICE 17     // help topic of dialog 1011
 
 // ---- About box and help: dialog 241 ----
+#define IDD_ABOUT 241
 #define IDR_ABOUT_ANIMATION 242
+#define IDC_ABOUT_ANIMATION 243
+#define IDC_ABOUT_TEXT 65
+#define IDR_ABOUT_TEXT 66         // RTF, English
+#define IDR_ABOUT_TEXT_SPANISH 67 // RTF, Spanish
+#define IDR_HELP_BOOK 250         // HELPTEXT, English
+#define IDC_HELP_FIND_LABEL 251
+#define IDC_HELP_FIND 252
+#define IDC_HELP_TOPICS 253
+#define IDC_HELP_TEXT 254
+#define IDR_HELP_BOOK_SPANISH 550 // HELPTEXT, Spanish (English + 300)

@@ -1,7 +1,8 @@
 # The resource script and what it includes. The pictures it names (toolbar bitmaps, icon, About
 # animation) are drawn at build time from res/pictures/ into ${MARLIX_PICTURES_DIR}.
 set(MARLIX_RESOURCES ${CMAKE_SOURCE_DIR}/res/marlix.rc)
-file(GLOB MARLIX_RESOURCE_PARTS ${CMAKE_SOURCE_DIR}/res/*.rc ${CMAKE_SOURCE_DIR}/res/*.h)
+file(GLOB MARLIX_RESOURCE_PARTS ${CMAKE_SOURCE_DIR}/res/*.rc ${CMAKE_SOURCE_DIR}/res/*.h
+     ${CMAKE_SOURCE_DIR}/res/*.rtf ${CMAKE_SOURCE_DIR}/res/*.txt)
 
 find_program(MARLIX_PYTHON3 python3 REQUIRED)
 set(MARLIX_PICTURES_DIR ${CMAKE_BINARY_DIR}/pictures)

@@ -1,5 +1,78 @@
 #include "app/about.h"
 
-void RunAboutBox(HWND) {}
+#include <commctrl.h>
+#include <richedit.h>
 
-INT_PTR CALLBACK AboutDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+#include <cstring>
+
+#include "app/language.h"
+#include "app/main_window.h"
+#include "resource.h"
+
+namespace {
+
+// The part of an RTF resource not yet handed to the rich-edit control.
+struct ResourceCursor {
+    const char* next;
+    DWORD left;
+};
+
+DWORD CALLBACK ReadResource(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given) {
+    auto* cursor = reinterpret_cast<ResourceCursor*>(cookie);
+    DWORD count = wanted < 0 ? 0 : static_cast<DWORD>(wanted);
+    if (count > cursor->left)
+        count = cursor->left;
+    std::memcpy(buffer, cursor->next, count);
+    cursor->next += count;
+    cursor->left -= count;
+    *given = static_cast<LONG>(count);
+    return 0;
+}
+
+// Streams the About text of the current language into the rich-edit control.
+void StreamAboutText(HWND richEdit) {
+    int id = Language.LanguageOffset == 300 ? IDR_ABOUT_TEXT_SPANISH : IDR_ABOUT_TEXT;
+    HRSRC found = FindResourceA(App.ProgramInstance, MAKEINTRESOURCEA(id), "RTF");
+    HGLOBAL loaded = found ? LoadResource(App.ProgramInstance, found) : nullptr;
+    const char* text = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
+    if (!text)
+        return;
+    ResourceCursor cursor = {text, SizeofResource(App.ProgramInstance, found)};
+    EDITSTREAM stream = {};
+    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&cursor);
+    stream.pfnCallback = ReadResource;
+    SendMessageA(richEdit, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+    SendMessageA(richEdit, EM_SETMODIFY, FALSE, 0);
+}
+
+void StartAnimation(HWND animation) {
+    if (SendMessageA(animation, ACM_OPENA, reinterpret_cast<WPARAM>(App.ProgramInstance),
+                     reinterpret_cast<LPARAM>(MAKEINTRESOURCEA(IDR_ABOUT_ANIMATION))))
+        SendMessageA(animation, ACM_PLAY, static_cast<WPARAM>(-1), MAKELPARAM(0, 0xFFFF));
+}
+
+} // namespace
+
+INT_PTR RunAboutBox(HWND owner) {
+    return DialogBoxParamA(App.ProgramInstance, MAKEINTRESOURCEA(IDD_ABOUT), owner, AboutDlgProc,
+                           0);
+}
+
+INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        KWStrTbSetTxt(dialog, IDS_ABOUT_TITLE);
+        KWStrTbSetTxt(GetDlgItem(dialog, IDOK), IDS_CLOSE);
+        StartAnimation(GetDlgItem(dialog, IDC_ABOUT_ANIMATION));
+        StreamAboutText(GetDlgItem(dialog, IDC_ABOUT_TEXT));
+        return TRUE;
+    case WM_COMMAND:
+        // Close, Enter, or Esc (the box has no close box, so Esc is the keyboard's way out).
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+            EndDialog(dialog, 1);
+            return TRUE;
+        }
+        return FALSE;
+    }
+    return FALSE;
+}

@@ -5,7 +5,8 @@
 
 #include "app/exports.h"
 
-void RunAboutBox(HWND owner);
+// Runs the About box modally; returns how it ended (1 from Close).
+INT_PTR RunAboutBox(HWND owner);
 
 MARLIX_EXPORT INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam,
                                             LPARAM lParam);

@@ -1,7 +1,231 @@
 #include "app/help.h"
 
+#include <string>
+
+#include "app/language.h"
+#include "app/main_window.h"
 #include "app/shell_hooks.h"
+#include "resource.h"
+
+HelpState Help;
+
+namespace {
+
+const char HelpClassName[] = "MXHelpClass";
+constexpr int Margin = 8, LabelHeight = 20, FindHeight = 24, Gap = 6;
+constexpr int HelpWidth = 640, HelpHeight = 460;
+
+bool LoadBook() {
+    if (Help.BookLanguage == Language.LanguageOffset)
+        return true;
+    int id = Language.LanguageOffset == 300 ? IDR_HELP_BOOK_SPANISH : IDR_HELP_BOOK;
+    HRSRC found = FindResourceA(App.ProgramInstance, MAKEINTRESOURCEA(id), "HELPTEXT");
+    HGLOBAL loaded = found ? LoadResource(App.ProgramInstance, found) : nullptr;
+    const char* text = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
+    if (!text)
+        return false;
+    Help.Book = ParseHelpBook(text, SizeofResource(App.ProgramInstance, found));
+    Help.BookLanguage = Language.LanguageOffset;
+    return true;
+}
+
+HWND Child(int id) {
+    return GetDlgItem(Help.Window, id);
+}
+
+std::string WindowText(HWND window) {
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(
+        static_cast<size_t>(GetWindowTextA(window, &text[0], static_cast<int>(text.size()))));
+    return text;
+}
+
+// Fills the topic list with the topics that hold the search text, keeping the shown topic
+// selected when it is among them.
+void ListTopics() {
+    HWND list = Child(IDC_HELP_TOPICS);
+    const std::string search = WindowText(Child(IDC_HELP_FIND));
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    for (const HelpTopic& topic : Help.Book.topics) {
+        if (!TopicMatches(topic, search))
+            continue;
+        LRESULT index =
+            SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(topic.title.c_str()));
+        SendMessageA(list, LB_SETITEMDATA, index, topic.id);
+        if (topic.id == Help.ShownTopic)
+            SendMessageA(list, LB_SETCURSEL, index, 0);
+    }
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+}
+
+void ShowTopic(int id) {
+    const HelpTopic* topic = FindHelpTopic(Help.Book, id);
+    if (!topic)
+        topic = FindHelpTopic(Help.Book, 0);
+    if (!topic)
+        return;
+    Help.ShownTopic = topic->id;
+    SetWindowTextA(Child(IDC_HELP_TEXT), topic->body.c_str());
+    SetWindowTextA(Help.Window, (Help.Book.title + " - " + topic->title).c_str());
+    HWND list = Child(IDC_HELP_TOPICS);
+    int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+    SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    for (int i = 0; i < count; ++i)
+        if (SendMessageA(list, LB_GETITEMDATA, i, 0) == topic->id)
+            SendMessageA(list, LB_SETCURSEL, i, 0);
+}
+
+void LayOut(int width, int height) {
+    int paneWidth = width / 3 < 220 ? width / 3 : 220;
+    int y = Margin;
+    MoveWindow(Child(IDC_HELP_FIND_LABEL), Margin, y, paneWidth, LabelHeight, TRUE);
+    y += LabelHeight;
+    MoveWindow(Child(IDC_HELP_FIND), Margin, y, paneWidth, FindHeight, TRUE);
+    y += FindHeight + Gap;
+    MoveWindow(Child(IDC_HELP_TOPICS), Margin, y, paneWidth, height - y - Margin, TRUE);
+    int textLeft = Margin + paneWidth + Gap;
+    MoveWindow(Child(IDC_HELP_TEXT), textLeft, Margin, width - textLeft - Margin,
+               height - 2 * Margin, TRUE);
+}
+
+HWND CreateChild(HWND parent, const char* className, DWORD style, DWORD exStyle, int id,
+                 HFONT font) {
+    HWND child =
+        CreateWindowExA(exStyle, className, "", WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, parent,
+                        reinterpret_cast<HMENU>(INT_PTR(id)), App.ProgramInstance, nullptr);
+    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return child;
+}
+
+HFONT CreateTextFont() {
+    LOGFONTA font = {};
+    font.lfHeight = -15;
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = ANSI_CHARSET;
+    font.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
+    lstrcpyA(font.lfFaceName, "Arial");
+    return CreateFontIndirectA(&font);
+}
+
+void OnHelpCreate(HWND window) {
+    Help.Window = window;
+    Help.TextFont = CreateTextFont();
+    HFONT font =
+        Help.TextFont ? Help.TextFont : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    CreateChild(window, "STATIC", SS_LEFT, 0, IDC_HELP_FIND_LABEL, font);
+    CreateChild(window, "EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, IDC_HELP_FIND, font);
+    CreateChild(window, "LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+                WS_EX_CLIENTEDGE, IDC_HELP_TOPICS, font);
+    CreateChild(window, "EDIT",
+                ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP,
+                WS_EX_CLIENTEDGE, IDC_HELP_TEXT, font);
+}
+
+void OnHelpCommand(int id, int code) {
+    if (id == IDC_HELP_FIND && code == EN_CHANGE) {
+        ListTopics();
+    } else if (id == IDC_HELP_TOPICS && (code == LBN_SELCHANGE || code == LBN_DBLCLK)) {
+        HWND list = Child(IDC_HELP_TOPICS);
+        LRESULT index = SendMessageA(list, LB_GETCURSEL, 0, 0);
+        if (index != LB_ERR)
+            ShowTopic(static_cast<int>(SendMessageA(list, LB_GETITEMDATA, index, 0)));
+    }
+}
+
+LRESULT CALLBACK HelpWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        OnHelpCreate(window);
+        return 0;
+    case WM_SIZE:
+        LayOut(LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_GETMINMAXINFO:
+        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {360, 240};
+        return 0;
+    case WM_COMMAND:
+        if (Help.Window == window)
+            OnHelpCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_DESTROY:
+        if (Help.TextFont)
+            DeleteObject(Help.TextFont);
+        Help.TextFont = nullptr;
+        if (Help.Window == window)
+            Help.Window = nullptr;
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool RegisterHelpClass() {
+    WNDCLASSA existing;
+    if (GetClassInfoA(App.ProgramInstance, HelpClassName, &existing))
+        return true;
+    WNDCLASSA windowClass = {};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = HelpWindowProc;
+    windowClass.hInstance = App.ProgramInstance;
+    windowClass.hIcon = LoadIconA(App.ProgramInstance, MAKEINTRESOURCEA(IDI_MARLIX));
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = HelpClassName;
+    return RegisterClassA(&windowClass) != 0;
+}
+
+// Beside the main window where the screen has room, else against the screen's right edge, so
+// that the lists stay in sight as far as possible.
+POINT HelpWindowPlace(HWND root) {
+    RECT screen = {0, 0, 1024, 768}, beside = {0, 0, 0, 0};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &screen, 0);
+    if (root)
+        GetWindowRect(root, &beside);
+    POINT place = {beside.right + Gap, beside.top > screen.top ? beside.top : screen.top};
+    if (place.x + HelpWidth > screen.right)
+        place.x = screen.right - HelpWidth > screen.left ? screen.right - HelpWidth : screen.left;
+    if (place.y + HelpHeight > screen.bottom)
+        place.y = screen.bottom - HelpHeight > screen.top ? screen.bottom - HelpHeight : screen.top;
+    return place;
+}
+
+// The help window is created on first use. It belongs to the main window, so it stays above it
+// and goes with it, and it outlives the dialog whose Help button opened it.
+void ShowOwnHelp(HWND owner, int topic, const char* keyword) {
+    if (!LoadBook())
+        return;
+    if (!Help.Window) {
+        if (!RegisterHelpClass())
+            return;
+        HWND root = App.MainWindow ? App.MainWindow : owner;
+        const POINT place = HelpWindowPlace(root);
+        if (!CreateWindowExA(0, HelpClassName, "", WS_OVERLAPPEDWINDOW, place.x, place.y, HelpWidth,
+                             HelpHeight, root, nullptr, App.ProgramInstance, nullptr))
+            return;
+    }
+    // The language may have changed since the window opened.
+    SetWindowTextA(Child(IDC_HELP_FIND_LABEL), Help.Book.findLabel.c_str());
+    Help.ShownTopic = topic;
+    SetWindowTextA(Child(IDC_HELP_FIND), keyword ? keyword : ""); // lists the topics
+    ListTopics();
+    ShowTopic(topic);
+    ShowWindow(Help.Window, IsIconic(Help.Window) ? SW_RESTORE : SW_SHOWNORMAL);
+    SetForegroundWindow(Help.Window);
+    SetFocus(Child(keyword ? IDC_HELP_FIND : IDC_HELP_TEXT));
+}
+
+} // namespace
 
 void ShowHelpTopic(HWND owner, const char* file, UINT command, ULONG_PTR data) {
-    CallWinHelp(owner, file, command, data);
+    if (CallWinHelp(owner, file, command, data))
+        return;
+    if (file && lstrcmpiA(file, "WINHELP.HLP") == 0)
+        ShowOwnHelp(owner, UsingHelpTopic, nullptr);
+    else if (command == HELP_CONTEXT)
+        ShowOwnHelp(owner, static_cast<int>(data), nullptr);
+    else if (command == HELP_PARTIALKEY)
+        ShowOwnHelp(owner, 0, data ? reinterpret_cast<const char*>(data) : "");
+    else
+        ShowOwnHelp(owner, 0, nullptr);
 }

@@ -7,6 +7,7 @@
 // MessageBeep, and the observer (if any) is told the beep type first.
 void SoundBeep(UINT type);
 // WinHelpA; returns its result. The observer (if any) sees the call and may answer it instead.
+// FALSE without starting WinHelp when the help file cannot be found.
 BOOL CallWinHelp(HWND owner, const char* file, UINT command, ULONG_PTR data);
 
 using BeepObserver = void (*)(UINT type);

@@ -3,6 +3,7 @@
 list(APPEND MARLIX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/command_line.cpp
     ${CMAKE_CURRENT_LIST_DIR}/geometry.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/help_book.cpp
 )
 list(APPEND MARLIX_SHELL_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/shell_hooks.cpp

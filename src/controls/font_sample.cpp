@@ -1,15 +1,207 @@
+// The font sample window draws with its own device context (its class has CS_OWNDC), so the font
+// it creates stays selected there from one paint to the next.
 #include "controls/font_sample.h"
 
-HWND ShowFontSample(HWND) {
-    return nullptr;
+#include <new>
+
+#include "app/main_window.h"
+#include "controls/font_style.h"
+#include "resource.h"
+
+namespace {
+
+LOGFONTA InitialSampleFont() {
+    LOGFONTA font = {};
+    font.lfHeight = 30;
+    font.lfCharSet = DEFAULT_CHARSET;
+    lstrcpyA(font.lfFaceName, "Arial");
+    return font;
 }
 
-void SubclassFontList(HWND) {}
+// Longer than any catalogue name (63 bytes); a longer item is not sampled.
+constexpr int ItemTextSize = 256;
+constexpr int SampleWidth = 200, SampleHeight = 35;
+const COLORREF SampleInk = RGB(0, 0, 128);
+
+// Each list box's own procedure, kept on the list box itself.
+const char PreviousProcProperty[] = "MarlixListProc";
+
+// What a sample window owns: the font it created, and the font its context held before.
+struct SampleWindowFonts {
+    HFONT created = nullptr;
+    HFONT previous = nullptr;
+    int textLength = 0;
+};
+
+SampleWindowFonts* FontsOf(HWND window) {
+    return reinterpret_cast<SampleWindowFonts*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+void SelectSampleFont(HDC dc, SampleWindowFonts& fonts) {
+    fonts.created = CreateFontIndirectA(&FontSample.SampleFont);
+    fonts.previous = fonts.created ? static_cast<HFONT>(SelectObject(dc, fonts.created)) : nullptr;
+}
+
+void ReleaseSampleFont(HDC dc, SampleWindowFonts& fonts) {
+    if (fonts.previous)
+        SelectObject(dc, fonts.previous);
+    if (fonts.created)
+        DeleteObject(fonts.created);
+    fonts.created = fonts.previous = nullptr;
+}
+
+LRESULT OnSampleCreate(HWND window) {
+    auto* fonts = new (std::nothrow) SampleWindowFonts;
+    if (!fonts)
+        return -1;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(fonts));
+    HDC dc = GetDC(window);
+    SelectSampleFont(dc, *fonts);
+    fonts->textLength = lstrlenA(SampleText);
+    ReleaseDC(window, dc);
+    return 0;
+}
+
+void OnSamplePaint(HWND window) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    RECT frame = {0, 0, SampleWidth, SampleHeight};
+    HBRUSH ink = CreateSolidBrush(SampleInk);
+    FrameRect(dc, &frame, ink);
+    DeleteObject(ink);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, SampleInk);
+    if (SampleWindowFonts* fonts = FontsOf(window))
+        TextOutA(dc, 6, 3, SampleText, fonts->textLength);
+    EndPaint(window, &paint);
+}
+
+void OnSampleRebuild(HWND window) {
+    SampleWindowFonts* fonts = FontsOf(window);
+    if (!fonts)
+        return;
+    HDC dc = GetDC(window);
+    ReleaseSampleFont(dc, *fonts);
+    SelectSampleFont(dc, *fonts);
+    ReleaseDC(window, dc);
+    InvalidateRect(window, nullptr, TRUE);
+}
+
+void OnSampleDestroy(HWND window) {
+    if (SampleWindowFonts* fonts = FontsOf(window)) {
+        HDC dc = GetDC(window);
+        ReleaseSampleFont(dc, *fonts);
+        ReleaseDC(window, dc);
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        delete fonts;
+    }
+    // A sample that closes itself (click, key) must not leave the main window pointing at it.
+    if (App.FontSampleWindow == window)
+        App.FontSampleWindow = nullptr;
+}
+
+LRESULT CallListProc(HWND listBox, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto previous = reinterpret_cast<WNDPROC>(
+        reinterpret_cast<LONG_PTR>(GetPropA(listBox, PreviousProcProperty)));
+    if (!previous)
+        return DefWindowProcA(listBox, message, wParam, lParam);
+    return CallWindowProcA(previous, listBox, message, wParam, lParam);
+}
+
+// A right-button drag at client y: move the caret to the item it points at and show its sample.
+void FollowPointer(HWND listBox, unsigned y) {
+    int top = static_cast<int>(SendMessageA(listBox, LB_GETTOPINDEX, 0, 0));
+    int target = SampleTargetIndex(top, y);
+    if (target == FontSample.LastTargetIndex)
+        return;
+    FontSample.LastTargetIndex = target;
+    // The caret moves without touching the selection; past the last item the call fails.
+    if (SendMessageA(listBox, LB_SETCARETINDEX, target, FALSE) != LB_ERR)
+        App.FontSampleWindow = ShowFontSample(listBox);
+}
+
+} // namespace
+
+FontSampleState FontSample = {InitialSampleFont(), -1};
+
+HWND ShowFontSample(HWND listBox) {
+    LRESULT caret = SendMessageA(listBox, LB_GETCARETINDEX, 0, 0);
+    LRESULT length = SendMessageA(listBox, LB_GETTEXTLEN, caret, 0);
+    if (caret < 0 || length == LB_ERR || length >= ItemTextSize)
+        return App.FontSampleWindow;
+    char name[ItemTextSize] = "";
+    if (SendMessageA(listBox, LB_GETTEXT, caret, reinterpret_cast<LPARAM>(name)) == LB_ERR)
+        return App.FontSampleWindow;
+
+    int style = FontStyleFromName(name);
+    LOGFONTA& font = FontSample.SampleFont;
+    font.lfWeight = FontStyleWeight(style);
+    font.lfItalic = FontStyleItalic(style) ? TRUE : FALSE;
+    CopyFaceName(font.lfFaceName, sizeof font.lfFaceName, name);
+
+    if (App.FontSampleWindow && IsWindow(App.FontSampleWindow)) {
+        PostMessageA(App.FontSampleWindow, WM_COMMAND, SampleRebuildCommand, 0);
+        return App.FontSampleWindow;
+    }
+    HWND sample = CreateWindowExA(
+        0, "MXShowFontClass", nullptr, WS_CHILD, 250, 0, SampleWidth, SampleHeight, App.MainWindow,
+        reinterpret_cast<HMENU>(INT_PTR(IDC_FONT_SAMPLE)), App.ProgramInstance, nullptr);
+    if (sample)
+        ShowWindow(sample, SW_SHOWNORMAL);
+    return sample;
+}
+
+void SubclassFontList(HWND listBox) {
+    LONG_PTR previous = GetWindowLongPtrA(listBox, GWLP_WNDPROC);
+    SetPropA(listBox, PreviousProcProperty, reinterpret_cast<HANDLE>(previous));
+    SetWindowLongPtrA(listBox, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListCapProc));
+}
 
 LRESULT CALLBACK MXShowFontProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        return OnSampleCreate(window);
+    case WM_PAINT:
+        OnSamplePaint(window);
+        return 0;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == SampleRebuildCommand)
+            OnSampleRebuild(window);
+        return 0;
+    case WM_KEYDOWN:
+    case WM_LBUTTONDOWN:
+        DestroyWindow(window);
+        return 0;
+    case WM_DESTROY:
+        OnSampleDestroy(window);
+        return 0;
+    }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK ListCapProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(window, message, wParam, lParam);
+    switch (message) {
+    case WM_RBUTTONDOWN:
+        FontSample.LastTargetIndex = -1;
+        SetFocus(window);
+        SetCapture(window);
+        [[fallthrough]];
+    case WM_MOUSEMOVE:
+        // Only the right button alone drives the sample; with Shift, Ctrl or another button the
+        // list box does its own work.
+        if (wParam != MK_RBUTTON)
+            break;
+        FollowPointer(window, HIWORD(lParam));
+        return 0;
+    case WM_RBUTTONUP:
+        ReleaseCapture();
+        CloseFontSample();
+        return 0;
+    case WM_NCDESTROY: {
+        LRESULT result = CallListProc(window, message, wParam, lParam);
+        RemovePropA(window, PreviousProcProperty);
+        return result;
+    }
+    }
+    return CallListProc(window, message, wParam, lParam);
 }

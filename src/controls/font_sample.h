@@ -6,9 +6,25 @@
 
 #include "app/exports.h"
 
-// Shows the sample of the list box's caret item; returns the new sample window (or none).
+struct FontSampleState {
+    // The font the next sample is drawn in; weight, slant and face are rewritten for every
+    // showing. Weight 0 lets the font mapper choose.
+    LOGFONTA SampleFont;
+    // The item a right-button drag last pointed at; -1 after each right press.
+    int LastTargetIndex = -1;
+};
+extern FontSampleState FontSample;
+
+// The sample's text and the command that makes the sample window rebuild its font.
+constexpr char SampleText[] = "ABYZ abyz 123";
+constexpr int SampleRebuildCommand = 20;
+
+// Shows the sample of the list box's caret item: refreshes the open sample window (by a posted
+// rebuild command) or creates one. Returns the sample window; callers keep it as
+// App.FontSampleWindow. With no item at the caret nothing changes and the open window (if any)
+// is returned.
 MARLIX_EXPORT HWND ShowFontSample(HWND listBox);
-// Subclasses a list box with ListCapProc, remembering its previous procedure.
+// Puts ListCapProc in place of the list box's procedure, keeping the previous one.
 void SubclassFontList(HWND listBox);
 
 MARLIX_EXPORT LRESULT CALLBACK MXShowFontProc(HWND window, UINT message, WPARAM wParam,

@@ -1,0 +1,128 @@
+// The About box: its title, animation and rich text in the current language, and how it ends.
+#include "marlix_test.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+
+#include <string>
+#include <vector>
+
+#include "app/about.h"
+#include "app/language.h"
+#include "resource.h"
+
+namespace {
+
+// The picture the animation control shows now, drawn through WM_PRINTCLIENT.
+std::vector<unsigned> Frame(HWND control) {
+    RECT client;
+    GetClientRect(control, &client);
+    BITMAPINFO format = {};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = client.right;
+    format.bmiHeader.biHeight = -client.bottom;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC memory = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(memory, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    SendMessageA(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+    GdiFlush();
+    const unsigned* pixels = static_cast<const unsigned*>(bits);
+    std::vector<unsigned> frame(pixels, pixels + client.right * client.bottom);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    return frame;
+}
+
+DWORD CALLBACK CollectText(DWORD_PTR cookie, LPBYTE bytes, LONG count, LONG* taken) {
+    reinterpret_cast<std::string*>(cookie)->append(reinterpret_cast<char*>(bytes), count);
+    *taken = count;
+    return 0;
+}
+
+std::string PlainText(HWND richEdit) {
+    std::string text;
+    EDITSTREAM stream = {};
+    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&text);
+    stream.pfnCallback = CollectText;
+    SendMessageA(richEdit, EM_STREAMOUT, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
+    return text;
+}
+
+struct AboutSeen {
+    std::string caption, close, text, animationClass;
+    bool modified = true, playing = false, centred = false;
+};
+
+AboutSeen Look(SeenDialog& dialog) {
+    AboutSeen seen;
+    seen.caption = dialog.caption;
+    seen.close = dialog.controls[IDOK];
+    HWND text = GetDlgItem(dialog.window, IDC_ABOUT_TEXT);
+    seen.text = PlainText(text);
+    seen.modified = SendMessageA(text, EM_GETMODIFY, 0, 0) != 0;
+    PARAFORMAT format = {};
+    format.cbSize = sizeof format;
+    SendMessageA(text, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&format));
+    seen.centred = format.wAlignment == PFA_CENTER;
+
+    HWND animation = GetDlgItem(dialog.window, IDC_ABOUT_ANIMATION);
+    char className[32] = "";
+    GetClassNameA(animation, className, sizeof className);
+    seen.animationClass = className;
+    // Playing: the picture changes by itself while messages run.
+    const std::vector<unsigned> first = Frame(animation);
+    seen.playing = PumpUntil([&] { return Frame(animation) != first; }, 2000);
+    return seen;
+}
+
+class AboutBoxTest : public MarlixTest {};
+
+TEST_F(AboutBoxTest, EnglishTitleAnimationAndRichText) {
+    ASSERT_TRUE(CreateMainWindow());
+    AboutSeen seen;
+    dialogs.Then([&](SeenDialog& dialog) {
+        seen = Look(dialog);
+        return IDOK;
+    });
+    EXPECT_EQ(RunAboutBox(mainWindow), 1);
+    EXPECT_EQ(seen.caption, "About");
+    EXPECT_EQ(seen.close, "Close");
+    EXPECT_EQ(seen.animationClass, "SysAnimate32");
+    EXPECT_TRUE(seen.playing) << "animation 242 is opened and plays";
+    EXPECT_NE(seen.text.find("Marlix32"), std::string::npos) << seen.text;
+    EXPECT_NE(seen.text.find("Version 1.0"), std::string::npos) << seen.text;
+    EXPECT_NE(seen.text.find("Written by Velquist"), std::string::npos) << seen.text;
+    EXPECT_EQ(seen.text.find("{\\rtf"), std::string::npos) << "streamed as RTF, not as text";
+    EXPECT_FALSE(seen.modified);
+    EXPECT_TRUE(seen.centred);
+}
+
+TEST_F(AboutBoxTest, SpanishTitleAndRichText) {
+    ASSERT_TRUE(CreateMainWindow());
+    SetLanguage(300);
+    AboutSeen seen;
+    dialogs.Then([&](SeenDialog& dialog) {
+        seen = Look(dialog);
+        return IDOK;
+    });
+    EXPECT_EQ(RunAboutBox(mainWindow), 1);
+    EXPECT_EQ(seen.caption, "Acerca");
+    EXPECT_EQ(seen.close, "Cerrar");
+    EXPECT_TRUE(seen.playing);
+    EXPECT_NE(seen.text.find("Versi\xF3n 1.0"), std::string::npos) << seen.text;
+    EXPECT_NE(seen.text.find("Escrito por Velquist"), std::string::npos) << seen.text;
+    EXPECT_EQ(seen.text.find("Written"), std::string::npos) << seen.text;
+    EXPECT_FALSE(seen.modified);
+}
+
+TEST_F(AboutBoxTest, EscEndsItLikeClose) {
+    ASSERT_TRUE(CreateMainWindow());
+    dialogs.ThenClick(IDCANCEL);
+    EXPECT_EQ(RunAboutBox(mainWindow), 1);
+}
+
+} // namespace
