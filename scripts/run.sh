@@ -32,7 +32,14 @@ fi
 shot="$root/build/screenshot.png"
 xvfb-run -a -s "-screen 0 800x600x24" bash -c '
     wine "$0" "${@:2}" >/dev/null 2>&1 &
-    sleep 4
+    # Until the window is up (a first start in a new prefix takes longer): a black screen
+    # compresses to almost nothing.
+    for _ in $(seq 30); do
+        sleep 1
+        import -window root "$1"
+        [ "$(stat -c %s "$1")" -gt 5000 ] && break
+    done
+    sleep 1
     import -window root "$1"
     wineserver -k' "$exe" "$shot" "$@"
 echo "No display: ran under Xvfb; screenshot saved to $shot"

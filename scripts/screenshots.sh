@@ -13,9 +13,6 @@ wine_template_prefix
 export WINEPREFIX="$root/build/wine-shots"
 wine_fresh_prefix "$WINEPREFIX"
 cp demo/atm.ini demo/win.ini "$WINEPREFIX/drive_c/windows/"
-# Wine's own fonts (Tahoma for menus and captions, Marlett for the caption buttons) are not
-# found in its data folder by this wine build; in the Windows fonts folder they are.
-cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 mkdir -p docs build/shots
 
 shoot() { # name, then the tool's options

@@ -16,6 +16,9 @@ wine_template_prefix() {
     # Xvfb has no window manager: without this wine waits for one on every window it hides.
     WINEPREFIX="$template" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     WINEPREFIX="$template" wineserver -w
+    # This wine build does not find its own fonts (Tahoma for menus and captions, Marlett for the
+    # caption buttons) in its data folder; in the Windows fonts folder it does.
+    cp /usr/share/wine/fonts/* "$template/drive_c/windows/Fonts/" 2>/dev/null || true
     touch "$template/.ready"
 }
 
