@@ -23,8 +23,12 @@ constexpr int ItemTextSize = 256;
 constexpr int SampleWidth = 200, SampleHeight = 35;
 const COLORREF SampleInk = RGB(0, 0, 128);
 
-// Each list box's own procedure, kept on the list box itself.
-const char PreviousProcProperty[] = "MarlixListProc";
+// Each list box's own procedure is kept in its user data (a list box has no use for it). A
+// window property would do too, but under wine every property lookup is a trip to the server,
+// and every message of the list box needs it.
+WNDPROC PreviousListProc(HWND listBox) {
+    return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(listBox, GWLP_USERDATA));
+}
 
 // What a sample window owns: the font it created, and the font its context held before.
 struct SampleWindowFonts {
@@ -101,8 +105,7 @@ void OnSampleDestroy(HWND window) {
 }
 
 LRESULT CallListProc(HWND listBox, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto previous = reinterpret_cast<WNDPROC>(
-        reinterpret_cast<LONG_PTR>(GetPropA(listBox, PreviousProcProperty)));
+    WNDPROC previous = PreviousListProc(listBox);
     if (!previous)
         return DefWindowProcA(listBox, message, wParam, lParam);
     return CallWindowProcA(previous, listBox, message, wParam, lParam);
@@ -153,7 +156,7 @@ HWND ShowFontSample(HWND listBox) {
 
 void SubclassFontList(HWND listBox) {
     LONG_PTR previous = GetWindowLongPtrA(listBox, GWLP_WNDPROC);
-    SetPropA(listBox, PreviousProcProperty, reinterpret_cast<HANDLE>(previous));
+    SetWindowLongPtrA(listBox, GWLP_USERDATA, previous);
     SetWindowLongPtrA(listBox, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListCapProc));
 }
 
@@ -197,11 +200,6 @@ LRESULT CALLBACK ListCapProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         ReleaseCapture();
         CloseFontSample();
         return 0;
-    case WM_NCDESTROY: {
-        LRESULT result = CallListProc(window, message, wParam, lParam);
-        RemovePropA(window, PreviousProcProperty);
-        return result;
-    }
     }
     return CallListProc(window, message, wParam, lParam);
 }
