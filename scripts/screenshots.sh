@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots of the main window under wine in Xvfb, on the demo catalogue:
-# docs/main-window-en.png and docs/main-window-es.png (some fonts selected, a balloon shown).
+# docs/main-window-en.png and docs/main-window-es.png (the demo list opened and some fonts added,
+# a balloon shown).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 cd "$here/.."
@@ -12,7 +13,7 @@ cmake --build --preset win64 -j2 --target shoot_main_window >/dev/null
 wine_template_prefix
 export WINEPREFIX="$root/build/wine-shots"
 wine_fresh_prefix "$WINEPREFIX"
-cp demo/atm.ini demo/win.ini "$WINEPREFIX/drive_c/windows/"
+cp demo/atm.ini demo/win.ini demo/sample.mxf "$WINEPREFIX/drive_c/windows/"
 mkdir -p docs build/shots
 
 shoot() { # name, then the tool's options
@@ -30,5 +31,5 @@ shoot() { # name, then the tool's options
         "docs/$name.png"
     echo "docs/$name.png"
 }
-shoot main-window-en --balloon 105
-shoot main-window-es --spanish --balloon 104
+shoot main-window-en --list 'C:\windows\sample.mxf' --balloon 105
+shoot main-window-es --list 'C:\windows\sample.mxf' --spanish --balloon 104

@@ -162,6 +162,86 @@ TEST_F(MainWindowCommands, NotificationsWithASelectionSetTheActiveListAndItsButt
     EXPECT_EQ(StateOf(ButtonRemove), ButtonEnabled);
 }
 
+// The list file commands: open and merge ask for a file; save asks only without a current file.
+TEST_F(MainWindowCommands, ListFileCommandsAskForAFileWhenTheyNeedOne) {
+    Move(App.AtmList, {"URW Gothic"}, IDM_ADD_FONTS);
+    for (int command : {IDM_OPEN_LIST, IDM_MERGE_LIST, IDM_SAVE_LIST, IDM_SAVE_LIST_AS}) {
+        dialogs.ThenClick(IDCANCEL);
+        toolbar->Clear();
+        Command(command);
+        ASSERT_FALSE(dialogs.Seen().empty()) << command;
+        EXPECT_EQ(dialogs.Seen().back().caption,
+                  command == IDM_OPEN_LIST || command == IDM_MERGE_LIST ? "Open List File"
+                                                                        : "Save List File")
+            << command;
+        EXPECT_TRUE(toolbar->Entries().empty()) << command;
+    }
+    EXPECT_EQ(Items(App.SelectedList), Names{"URW Gothic"});
+
+    // With a current file, F2's command writes it without asking.
+    lstrcpyA(ListFile.CurrentListPath, WindowsDirectory::Path("current.mxf").c_str());
+    lstrcpyA(ListFile.CurrentListTitle, "current.mxf");
+    ListFile.CurrentListForm = 3;
+    windows.Remove("current.mxf");
+    const size_t seen = dialogs.Seen().size();
+    Command(IDM_SAVE_LIST);
+    EXPECT_EQ(dialogs.Seen().size(), seen);
+    EXPECT_EQ(windows.Read("current.mxf"), "[Fonts]\r\nURW Gothic\r\n[EndFonts]\r\n");
+}
+
+// The sample shows the one font selected in the list worked in last, else in either list.
+TEST_F(MainWindowCommands, ShowFontSampleChoosesItsListByTheRules) {
+    Move(App.AtmList, {"Nimbus Roman", "URW Bookman"}, IDM_ADD_FONTS);
+    const struct {
+        const char* what;
+        Names left, right;
+        int lastReport;   // the list that reported its selection last
+        const char* face; // nullptr: no sample
+    } cases[] = {
+        {"one each, the right list last",
+         {"Nimbus Sans"},
+         {"URW Bookman"},
+         IDC_SELECTED_LIST,
+         "URW Bookman"},
+        {"one each, the left list last",
+         {"Nimbus Sans"},
+         {"URW Bookman"},
+         IDC_ATM_LIST,
+         "Nimbus Sans"},
+        {"two left, one right",
+         {"Nimbus Sans", "URW Gothic"},
+         {"Nimbus Roman"},
+         IDC_ATM_LIST,
+         "Nimbus Roman"},
+        {"one left, two right, the right list last",
+         {"URW Gothic"},
+         {"Nimbus Roman", "URW Bookman"},
+         IDC_SELECTED_LIST,
+         "URW Gothic"},
+        {"two left only", {"Nimbus Sans", "URW Gothic"}, {}, IDC_ATM_LIST, nullptr},
+    };
+    for (const auto& c : cases) {
+        SelectItems(App.AtmList, c.left);
+        SelectItems(App.SelectedList, c.right);
+        const int first = c.lastReport == IDC_ATM_LIST ? IDC_SELECTED_LIST : IDC_ATM_LIST;
+        for (int list : {first, c.lastReport})
+            SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(list, LBN_SELCHANGE), 0);
+        Command(IDM_SHOW_SAMPLE);
+        HWND sample = FindWindowExA(mainWindow, nullptr, "MXShowFontClass", nullptr);
+        EXPECT_EQ(sample, App.FontSampleWindow) << c.what;
+        if (!c.face) {
+            EXPECT_EQ(sample, nullptr) << c.what;
+            continue;
+        }
+        ASSERT_NE(sample, nullptr) << c.what;
+        LOGFONTA font = {};
+        HDC dc = GetDC(sample);
+        GetObjectA(GetCurrentObject(dc, OBJ_FONT), sizeof font, &font);
+        ReleaseDC(sample, dc);
+        EXPECT_STREQ(font.lfFaceName, c.face) << c.what;
+    }
+}
+
 // The commands whose work is a dialog run that dialog, in the mode the command asks for.
 TEST_F(MainWindowCommands, WinIniAndPrintCommandsRunTheirDialogs) {
     windows.Write("win.ini", "[windows]\r\n\r\n[PostScript,LPT1]\r\nsoftfonts=1\r\n"

@@ -7,6 +7,7 @@
 
 #include "app/geometry.h"
 #include "app/main_window.h"
+#include "controls/toolbar.h"
 #include "listfile/list_file.h"
 #include "resource.h"
 #include "window_probe.h"
@@ -193,29 +194,55 @@ TEST_F(StartUp, AWindowClosedWhileMinimizedStoresThatRectangleAndStartsInRange) 
     EXPECT_TRUE(EqualRect(&outer, &wanted)) << minimized.left << "," << minimized.top;
 }
 
+TEST_F(StartUp, AListNamedOnTheCommandLineIsOpenedOnceTheLoopRuns) {
+    windows.Write("Office fonts.mxf", "[Fonts]\r\nURW Gothic\r\nNimbus Sans\r\n[EndFonts]\r\n");
+    const std::string path = WindowsDirectory::Path("Office fonts.mxf");
+    for (const std::string& commandLine : {"\"" + path + "\"", path}) {
+        ASSERT_TRUE(CreateMainWindow(commandLine.c_str()));
+        EXPECT_EQ(Items(App.SelectedList), (std::vector<std::string>{"Nimbus Sans", "URW Gothic"}))
+            << commandLine;
+        EXPECT_EQ(Toolbar.ToolbarButtons[1].state, ButtonEnabled) << "button 104";
+        EXPECT_EQ(Toolbar.ToolbarButtons[4].state, ButtonEnabled) << "button 103";
+        char title[128] = "";
+        GetWindowTextA(mainWindow, title, sizeof title);
+        EXPECT_STREQ(title, "Marlix32 - Office fonts.mxf");
+        DestroyMainWindow();
+    }
+}
+
 TEST_F(StartUp, ADroppedFileIsOpenedOrAfterAltMMerged) {
+    windows.Write("first set.mxf", "[Fonts]\r\nNimbus Sans\r\n[EndFonts]\r\n");
+    windows.Write("second.mxf", "[Fonts]\r\nURW Gothic\r\n[EndFonts]\r\n");
+    const std::string first = WindowsDirectory::Path("first set.mxf");
+    const std::string second = WindowsDirectory::Path("second.mxf");
     Start("");
     TakePostedCommands(mainWindow);
-    Drop({"C:\\Lists\\first set.mxf", "C:\\Lists\\second.mxf", "C:\\third.mxf"});
-    EXPECT_STREQ(ListFile.CurrentListPath, "C:\\Lists\\first set.mxf");
+    Drop({first, second, "C:\\third.mxf"});
+    EXPECT_EQ(ListFile.CurrentListPath, first) << "only the first of several files";
     EXPECT_STREQ(ListFile.CurrentListTitle, "first set.mxf");
-    EXPECT_EQ(TakePostedCommands(mainWindow), std::vector<int>{IDM_OPEN_NAMED_LIST});
+    std::vector<int> posted = TakePostedCommands(mainWindow);
+    EXPECT_EQ(posted, std::vector<int>{IDM_OPEN_NAMED_LIST});
+    for (int id : posted)
+        SendMessageA(mainWindow, WM_COMMAND, id, 0);
+    EXPECT_EQ(Items(App.SelectedList), std::vector<std::string>{"Nimbus Sans"});
 
     SendMessageA(mainWindow, WM_COMMAND, IDM_ARM_MERGE, 0);
-    Drop({"D:\\merge.mxf"});
-    EXPECT_STREQ(ListFile.CurrentListPath, "D:\\merge.mxf");
+    Drop({second});
     EXPECT_TRUE(App.MergeNextDrop) << "armed until the posted merge runs";
-    std::vector<int> posted = TakePostedCommands(mainWindow);
+    posted = TakePostedCommands(mainWindow);
     EXPECT_EQ(posted, std::vector<int>{IDM_MERGE_NAMED_LIST});
     for (int id : posted)
         SendMessageA(mainWindow, WM_COMMAND, id, 0);
     EXPECT_FALSE(App.MergeNextDrop);
-    EXPECT_EQ(beeps, std::vector<UINT>{MB_ICONERROR}) << "the merged file does not exist";
-    beeps.clear();
+    EXPECT_EQ(Items(App.SelectedList), (std::vector<std::string>{"Nimbus Sans", "URW Gothic"}));
 
-    // The merge was armed for one drop only.
-    Drop({"D:\\next.mxf"});
-    EXPECT_EQ(TakePostedCommands(mainWindow), std::vector<int>{IDM_OPEN_NAMED_LIST});
+    // The merge was armed for one drop only: the next file replaces the selection.
+    Drop({first});
+    posted = TakePostedCommands(mainWindow);
+    EXPECT_EQ(posted, std::vector<int>{IDM_OPEN_NAMED_LIST});
+    for (int id : posted)
+        SendMessageA(mainWindow, WM_COMMAND, id, 0);
+    EXPECT_EQ(Items(App.SelectedList), std::vector<std::string>{"Nimbus Sans"});
     EXPECT_TRUE(beeps.empty());
 }
 

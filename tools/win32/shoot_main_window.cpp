@@ -2,7 +2,8 @@
 // Windows directory: some fonts moved to the selected list, some selected in the left one,
 // optionally Spanish and a balloon shown. Then it writes the window's screen rectangle to the
 // ready file and keeps the window up for a while, so that a script can take the picture.
-//   shoot_main_window.exe READY_FILE [--spanish] [--balloon BUTTON_ID] [--seconds N]
+//   shoot_main_window.exe READY_FILE [--list FILE] [--spanish] [--balloon BUTTON_ID]
+//                         [--seconds N]
 #include <windows.h>
 
 #include <cstdio>
@@ -54,12 +55,15 @@ int main(int argc, char** argv) {
     if (argc < 2)
         return 2;
     const std::string ready = argv[1];
+    std::string list;
     bool spanish = false;
     int balloon = 0;
     DWORD seconds = 6;
     for (int i = 2; i < argc; ++i) {
         std::string argument = argv[i];
-        if (argument == "--spanish")
+        if (argument == "--list" && i + 1 < argc)
+            list = argv[++i];
+        else if (argument == "--spanish")
             spanish = true;
         else if (argument == "--balloon" && i + 1 < argc)
             balloon = std::atoi(argv[++i]);
@@ -67,16 +71,16 @@ int main(int argc, char** argv) {
             seconds = static_cast<DWORD>(std::atoi(argv[++i]));
     }
 
-    HWND window = StartMainWindow("");
+    // The list opens as it does from the program's command line, once the messages run.
+    HWND window = StartMainWindow(list.c_str());
     if (!window)
         return 1;
     RunUntilIdle();
     if (spanish)
         SendMessageA(window, WM_COMMAND, IDM_SPANISH, 0);
 
-    // A selection being built: a family and three more fonts chosen, two more picked on the left.
-    SelectNames(App.AtmList, {"Nimbus Sans", "Nimbus Sans,BOLD", "Nimbus Sans,ITALIC",
-                              "Nimbus Sans,BOLDITALIC", "URW Gothic", "P052", "P052,BOLD"});
+    // A selection being built: the list's fonts and a few more, two more picked on the left.
+    SelectNames(App.AtmList, {"Nimbus Sans,ITALIC", "Nimbus Sans,BOLDITALIC", "P052", "P052,BOLD"});
     SendMessageA(window, WM_COMMAND, IDM_ADD_FONTS, 0);
     Click(App.SelectedList, "P052", false);
     Click(App.AtmList, "Nimbus Mono PS", false);
