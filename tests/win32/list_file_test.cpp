@@ -78,10 +78,11 @@ class ListFileTest : public MarlixTest {
         ASSERT_EQ(Items(App.SelectedList).size(), names.size());
     }
 
-    // Commands 35 and 38: open or merge the named file.
+    // What the command line (35) and a drop (35, or 38 after Alt+M) post once they have named
+    // the file.
+    void OpenCommand(bool merge) { Command(merge ? IDM_MERGE_NAMED_LIST : IDM_OPEN_NAMED_LIST); }
+    // The operations themselves, where their result is the point.
     bool OpenNamed(bool merge) { return OpenListFile(mainWindow, merge); }
-    // Command 21 ("&Save List to file", F2) with a current file.
-    bool SaveToCurrentFile() { return SaveListFile(mainWindow, App.SelectedList, SaveToCurrent); }
 
     // Queues the answer to a file dialog: type the path into its file name box and confirm.
     void ThenChooseFile(const std::string& path) {
@@ -133,13 +134,13 @@ TEST_F(ListFileTest, EachFormIsWrittenByteForByteAndReadsBackTheSameSelection) {
         Select(chosen);
         NameListFile("form.mxf");
         ListFile.CurrentListForm = form;
-        ASSERT_TRUE(SaveToCurrentFile());
+        Command(IDM_SAVE_LIST);
         EXPECT_EQ(windows.Read("form.mxf"), "[Fonts]\r\n" + body[form - 1] + "[EndFonts]\r\n");
 
         // Opening replaces whatever is selected now.
         Select({NameOf(0), NameOf(5)});
         ListFile.CurrentListForm = 0;
-        ASSERT_TRUE(OpenNamed(false));
+        OpenCommand(false);
         EXPECT_EQ(Items(App.SelectedList), chosen);
         EXPECT_EQ(Items(App.AtmList).size(), Fonts.size() - chosen.size());
         EXPECT_EQ(App.SelectedFontCount, chosen.size());
@@ -154,7 +155,7 @@ TEST_F(ListFileTest, FileNamesDecideSoEditedFontNamesAndOtherSectionsStillLoad) 
                                 "[Fonts]\r\nRenamed Font=c:\\fonts\\pfm\\f003d___.pfm,c:\\x.pfb\r\n"
                                 "Another=C:\\PSFONTS\\PFM\\F007H___.PFM\r\n[EndFonts]\r\n"
                                 "after=C:\\PSFONTS\\PFM\\F001B___.PFM\r\n");
-    ASSERT_TRUE(OpenNamed(false));
+    OpenCommand(false);
     EXPECT_EQ(Items(App.SelectedList), (std::vector<std::string>{NameOf(3), NameOf(7)}));
     EXPECT_EQ(ListFile.CurrentListForm, 2);
 }
@@ -208,7 +209,7 @@ TEST_F(ListFileTest, UnmatchedNamesAreListedInLowerCaseAndTheMatchedOnesSelected
                   "softfont3=Z:\\\xC9T\xC9.PFM\r\n[EndFonts]\r\n");
     std::vector<std::string> unmatched;
     ThenNonMatching(&unmatched);
-    ASSERT_TRUE(OpenNamed(false));
+    OpenCommand(false);
     EXPECT_EQ(unmatched, (std::vector<std::string>{"abc.pfm", "\xE9t\xE9.pfm"}));
     EXPECT_EQ(Items(App.SelectedList), std::vector<std::string>{NameOf(4)});
     EXPECT_EQ(ListFile.CurrentListForm, 1);
@@ -220,7 +221,7 @@ TEST_F(ListFileTest, NamesOnlyListsCompareLetterCaseAndReportWhatMatchesNothing)
                                    NameOf(8) + "\tsomething\r\n[EndFonts]\r\n");
     std::vector<std::string> unmatched;
     ThenNonMatching(&unmatched);
-    ASSERT_TRUE(OpenNamed(false));
+    OpenCommand(false);
     EXPECT_EQ(unmatched, std::vector<std::string>{"c059"});
     EXPECT_EQ(Items(App.SelectedList), (std::vector<std::string>{NameOf(6), NameOf(8)}));
     EXPECT_EQ(ListFile.CurrentListForm, 3);
@@ -242,13 +243,14 @@ TEST_F(ListFileTest, MergingAddsToTheSelectionAndAListAlreadySelectedChangesNoth
     Select({NameOf(1), NameOf(9)});
     WriteListFile("two.mxf", "[Fonts]\r\n" + NameOf(9) + "\r\n" + NameOf(1) + "\r\n" + NameOf(9) +
                                  "\r\n[EndFonts]\r\n");
-    ASSERT_TRUE(OpenNamed(true));
+    // The operation's own result: true, as the selection still holds fonts.
+    EXPECT_TRUE(OpenNamed(true));
     EXPECT_EQ(Items(App.SelectedList), (std::vector<std::string>{NameOf(1), NameOf(9)}));
     EXPECT_EQ(Items(App.AtmList).size(), Fonts.size() - 2);
     EXPECT_EQ(App.SelectedFontCount, 2u);
 
     WriteListFile("more.mxf", "[Fonts]\r\n" + NameOf(3) + "=" + FileEntryOf(3) + "[EndFonts]\r\n");
-    ASSERT_TRUE(OpenNamed(true));
+    OpenCommand(true);
     EXPECT_EQ(Items(App.SelectedList), (std::vector<std::string>{NameOf(1), NameOf(9), NameOf(3)}));
     EXPECT_EQ(TitleOf(mainWindow), "Marlix32 - more.mxf");
     EXPECT_TRUE(beeps.empty());
@@ -259,9 +261,9 @@ TEST_F(ListFileTest, SaveRightAfterAnOpenRewritesTheFileInTheFormItWasRead) {
     WriteListFile("hand.mxf",
                   "[Fonts]\r\nsoftfonts=9\r\nsoftfont1=c:\\psfonts\\pfm\\f008i___.pfm\r\n"
                   "softfont2=c:\\psfonts\\pfm\\f000a___.pfm\r\n");
-    ASSERT_TRUE(OpenNamed(false));
+    OpenCommand(false);
     ASSERT_EQ(ListFile.CurrentListForm, 1);
-    ASSERT_TRUE(SaveToCurrentFile());
+    Command(IDM_SAVE_LIST); // F2
     EXPECT_EQ(windows.Read("hand.mxf"), "[Fonts]\r\nsoftfonts=2\r\nsoftfont1=" + FileEntryOf(0) +
                                             "softfont2=" + FileEntryOf(8) + "[EndFonts]\r\n");
     EXPECT_EQ(TitleOf(mainWindow), "Marlix32 - hand.mxf");
@@ -271,12 +273,12 @@ TEST_F(ListFileTest, TitleShowsTwentyFourCharactersOfTheFileName) {
     Select({NameOf(0)});
     NameListFile("abcdefghijklmnopqrst.mxf");
     ListFile.CurrentListForm = 3;
-    ASSERT_TRUE(SaveToCurrentFile());
+    Command(IDM_SAVE_LIST);
     EXPECT_EQ(TitleOf(mainWindow), "Marlix32 - abcdefghijklmnopqrst.mxf");
 
     windows.Write("abcdefghijklmnopqrstu.mxf", windows.Read("abcdefghijklmnopqrst.mxf"));
     NameListFile("abcdefghijklmnopqrstu.mxf");
-    ASSERT_TRUE(OpenNamed(false));
+    OpenCommand(false);
     EXPECT_EQ(TitleOf(mainWindow), "Marlix32 - abcdefghijklmnopqrstu.mx...");
 
     UpdateWindowTitle(false);
@@ -288,7 +290,7 @@ TEST_F(ListFileTest, TitleShowsTwentyFourCharactersOfTheFileName) {
 TEST_F(ListFileTest, SavingAnEmptyListBeepsWritesNothingAndStillNamesTheFile) {
     windows.Remove("empty.mxf");
     ThenChooseFile(WindowsDirectory::Path("empty.mxf"));
-    EXPECT_TRUE(SaveListFile(mainWindow, App.SelectedList, SaveAs));
+    Command(IDM_SAVE_LIST); // with no current file: save as
     EXPECT_EQ(beeps, std::vector<UINT>{MB_ICONERROR});
     EXPECT_FALSE(windows.Exists("empty.mxf"));
     EXPECT_EQ(TitleOf(mainWindow), "Marlix32 - empty.mxf");
@@ -306,7 +308,7 @@ TEST_F(ListFileTest, SaveAsOffersFontAndFileNameAndAddsTheExtension) {
         SetWindowTextA(GetDlgItem(dialog.window, 0x47C), WindowsDirectory::Path("chosen").c_str());
         return IDOK;
     });
-    ASSERT_TRUE(SaveListFile(mainWindow, App.SelectedList, SaveAs));
+    Command(IDM_SAVE_LIST_AS);
     EXPECT_EQ(offered, 2u);
     EXPECT_EQ(windows.Read("chosen.mxf"),
               "[Fonts]\r\n" + NameOf(4) + "=" + FileEntryOf(4) + "[EndFonts]\r\n");
@@ -316,13 +318,13 @@ TEST_F(ListFileTest, SaveAsOffersFontAndFileNameAndAddsTheExtension) {
 
 TEST_F(ListFileTest, CancellingSaveAsKeepsTheTitleButTheNextSaveUsesFontAndFileName) {
     WriteListFile("kept.mxf", "[Fonts]\r\n" + NameOf(7) + "\r\n[EndFonts]\r\n");
-    ASSERT_TRUE(OpenNamed(false));
+    OpenCommand(false);
     ASSERT_EQ(ListFile.CurrentListForm, 3);
     dialogs.ThenClick(IDCANCEL);
-    EXPECT_FALSE(SaveListFile(mainWindow, App.SelectedList, SaveAs));
+    Command(IDM_SAVE_LIST_AS);
     EXPECT_EQ(TitleOf(mainWindow), "Marlix32 - kept.mxf");
     EXPECT_EQ(ListFile.CurrentListForm, 2);
-    ASSERT_TRUE(SaveToCurrentFile());
+    Command(IDM_SAVE_LIST);
     EXPECT_EQ(windows.Read("kept.mxf"),
               "[Fonts]\r\n" + NameOf(7) + "=" + FileEntryOf(7) + "[EndFonts]\r\n");
 }
@@ -337,17 +339,18 @@ TEST_F(ListFileTest, OpenDialogReadsTheChosenFileWhateverTheFilter) {
                        WindowsDirectory::Path("chosen.txt").c_str());
         return IDOK;
     });
-    ASSERT_TRUE(AskListFileName(mainWindow, AskOpen));
+    Command(IDM_OPEN_LIST);
     EXPECT_EQ(caption, "Open List File");
     EXPECT_STREQ(ListFile.CurrentListTitle, "chosen.txt");
-    ASSERT_TRUE(OpenListFile(mainWindow, false));
     EXPECT_EQ(Items(App.SelectedList), std::vector<std::string>{NameOf(2)});
     EXPECT_EQ(ListFile.CurrentListForm, 3);
 
     // Cancelled: nothing changes but the filter, which is back at the first.
     dialogs.ThenClick(IDCANCEL);
-    EXPECT_FALSE(AskListFileName(mainWindow, AskOpen));
+    Command(IDM_OPEN_LIST);
     EXPECT_STREQ(ListFile.CurrentListTitle, "chosen.txt");
+    EXPECT_EQ(TitleOf(mainWindow), "Marlix32 - chosen.txt");
+    EXPECT_EQ(Items(App.SelectedList), std::vector<std::string>{NameOf(2)});
     EXPECT_EQ(ListFile.CurrentListForm, 1);
 }
 
@@ -355,11 +358,16 @@ TEST_F(ListFileTest, OpenAndMergeThroughTheFileDialog) {
     WriteListFile("first.mxf", "[Fonts]\r\n" + NameOf(0) + "\r\n[EndFonts]\r\n");
     WriteListFile("second.mxf", "[Fonts]\r\n" + NameOf(11) + "\r\n[EndFonts]\r\n");
     Select({NameOf(5)});
+    // F3, as the message loop's accelerator table turns it into a command.
+    HACCEL accelerators =
+        LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDA_ACCELERATORS));
+    MSG f3 = {mainWindow, WM_KEYDOWN, VK_F3, 0x003D0001, 0, {0, 0}};
     ThenChooseFile(WindowsDirectory::Path("first.mxf"));
-    ASSERT_TRUE(AskListFileName(mainWindow, AskOpen) && OpenListFile(mainWindow, false));
+    ASSERT_TRUE(TranslateAcceleratorA(mainWindow, accelerators, &f3));
+    PumpMessages();
     EXPECT_EQ(Items(App.SelectedList), std::vector<std::string>{NameOf(0)});
     ThenChooseFile(WindowsDirectory::Path("second.mxf"));
-    ASSERT_TRUE(AskListFileName(mainWindow, AskOpen) && OpenListFile(mainWindow, true));
+    Command(IDM_MERGE_LIST);
     EXPECT_EQ(Items(App.SelectedList), (std::vector<std::string>{NameOf(11), NameOf(0)}));
     EXPECT_EQ(TitleOf(mainWindow), "Marlix32 - second.mxf");
 }
@@ -380,7 +388,7 @@ TEST_F(ListFileTest, NonMatchingDialogFollowsTheLanguageAndOnlyItsButtonClosesIt
         EXPECT_TRUE(IsWindow(dialog.window));
         return IDOK;
     });
-    ASSERT_TRUE(OpenNamed(false));
+    OpenCommand(false);
     EXPECT_EQ(Items(App.SelectedList), std::vector<std::string>{NameOf(3)});
     SetLanguage(0);
 }
@@ -393,14 +401,13 @@ TEST_F(MarlixTest, DemoListSelectsItsFontsAndSavesBackUnchanged) {
     ASSERT_FALSE(atm.empty() || sample.empty());
     windows.Write("atm.ini", atm);
     windows.Write("sample.mxf", sample);
-    ASSERT_TRUE(CreateMainWindow());
-    lstrcpyA(ListFile.CurrentListPath, WindowsDirectory::Path("sample.mxf").c_str());
-    lstrcpyA(ListFile.CurrentListTitle, "sample.mxf");
-    ASSERT_TRUE(OpenListFile(mainWindow, false));
+    // Named on the command line: the window opens it once its messages run.
+    ASSERT_TRUE(CreateMainWindow(("\"" + WindowsDirectory::Path("sample.mxf") + "\"").c_str()));
     EXPECT_EQ(Items(App.SelectedList),
               (std::vector<std::string>{"Nimbus Roman", "Nimbus Roman,ITALIC", "Nimbus Sans",
                                         "Nimbus Sans,BOLD", "URW Gothic"}));
     EXPECT_EQ(ListFile.CurrentListForm, 2);
-    ASSERT_TRUE(SaveListFile(mainWindow, App.SelectedList, SaveToCurrent));
+    EXPECT_EQ(DialogDriver::TextOf(mainWindow), "Marlix32 - sample.mxf");
+    SendMessageA(mainWindow, WM_COMMAND, IDM_SAVE_LIST, 0);
     EXPECT_EQ(windows.Read("sample.mxf"), sample);
 }
