@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/settings.h"
+#include "app/shell_hooks.h"
 #include "resource.h"
 
 LanguageState Language;
@@ -50,4 +51,10 @@ int KWStrTbMsgBox(HWND owner, UINT textId, UINT captionId, UINT style) {
     KWStrTbGetTxt(text, textId);
     KWStrTbGetTxt(caption, captionId);
     return MessageBoxA(owner, text, caption, style);
+}
+
+bool ReportFailure(HWND owner, UINT textId, UINT captionId) {
+    SoundBeep(MB_ICONERROR);
+    KWStrTbMsgBox(owner, textId, captionId, MB_ICONERROR);
+    return false;
 }

@@ -21,6 +21,10 @@ int GetLanguageOffset();
 void LoadLanguageMenu(int menuId);
 bool SetFontChangeWarning(int value);
 
+// A failure the user must see: a beep, then the stop-icon message box of the two texts over the
+// owner. Returns false, for the caller to return.
+bool ReportFailure(HWND owner, UINT textId, UINT captionId);
+
 MARLIX_EXPORT int KWStrTbMsgBox(HWND owner, UINT textId, UINT captionId, UINT style);
 MARLIX_EXPORT BOOL KWStrTbSetTxt(HWND window, UINT id);
 MARLIX_EXPORT int KWStrTbGetTxt(char* buffer, UINT id);

@@ -7,6 +7,7 @@ list(APPEND MARLIX_CORE_SOURCES
 )
 list(APPEND MARLIX_SHELL_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/shell_hooks.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/whole_file.cpp
     ${CMAKE_CURRENT_LIST_DIR}/safe_file.cpp
     ${CMAKE_CURRENT_LIST_DIR}/settings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/language.cpp

@@ -14,23 +14,18 @@
 #include "listfile/entry_text.h"
 #include "listfile/list_file_text.h"
 #include "listfile/list_matching_win.h"
-#include "listfile/whole_file.h"
+#include "app/whole_file.h"
 #include "resource.h"
 
 ListFileState ListFile;
 
 namespace {
 
-void Fail(HWND owner, UINT textId, UINT captionId) {
-    SoundBeep(MB_ICONERROR);
-    KWStrTbMsgBox(owner, textId, captionId, MB_ICONERROR);
-}
-
 // Reads the [Fonts] body of text into the lists; on success CurrentListForm becomes the form
 // the body was written in.
 bool ReadFontsBody(HWND owner, char* text, bool merge) {
     if (ExtractFontsSection(text) == 0) {
-        Fail(owner, IDS_NO_FONT_INFO, IDS_OPEN_FILE_CAPTION);
+        ReportFailure(owner, IDS_NO_FONT_INFO, IDS_OPEN_FILE_CAPTION);
         return false;
     }
     int form = 0;
@@ -56,7 +51,7 @@ bool OpenListFile(HWND owner, bool merge) {
             SoundBeep(MB_ICONERROR);
             return false;
         case WholeFileRead::NoMemory:
-            Fail(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
+            ReportFailure(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
             break;
         case WholeFileRead::ReadFailed:
             SoundBeep(MB_ICONERROR);
@@ -92,7 +87,7 @@ bool SaveListFile(HWND owner, HWND list, int mode) {
         SoundBeep(MB_ICONERROR);
         break;
     case EntryTextOutcome::NoMemory:
-        Fail(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
+        ReportFailure(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
         break;
     case EntryTextOutcome::Built: {
         bool saved = false;
@@ -101,7 +96,7 @@ bool SaveListFile(HWND owner, HWND list, int mode) {
         } catch (const std::bad_alloc&) {
         }
         if (!saved) {
-            Fail(owner, IDS_LIST_NOT_SAVED, IDS_SAVE_FILE_CAPTION);
+            ReportFailure(owner, IDS_LIST_NOT_SAVED, IDS_SAVE_FILE_CAPTION);
             return false;
         }
         break;

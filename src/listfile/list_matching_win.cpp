@@ -22,12 +22,6 @@ void ShowCursorShape(LPCSTR shape) {
     SetCursor(LoadCursorA(nullptr, shape));
 }
 
-bool Fail(UINT textId, UINT captionId) {
-    SoundBeep(MB_ICONERROR);
-    KWStrTbMsgBox(App.MainWindow, textId, captionId, MB_ICONERROR);
-    return false;
-}
-
 // The names in the list box's own order, so that each one lands at the end of the sorted list
 // box: a long list of names fills it in a moment instead of shifting its items every time.
 std::vector<const std::string*> InListBoxOrder(const std::vector<std::string>& names) {
@@ -79,7 +73,7 @@ bool RunListMatch(
     if (result.outcome == MatchOutcome::NoMemory) {
         UpdateSelectedCount(App.MainWindow);
         ShowCursorShape(IDC_ARROW);
-        return Fail(IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
+        return ReportFailure(App.MainWindow, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
     }
     if (!result.unmatched.empty()) {
         UnmatchedItems = &result.unmatched;
@@ -90,7 +84,7 @@ bool RunListMatch(
     UpdateSelectedCount(App.MainWindow);
     ShowCursorShape(IDC_ARROW);
     if (App.SelectedFontCount == 0)
-        return Fail(IDS_NO_MATCH, IDS_MATCH_CAPTION);
+        return ReportFailure(App.MainWindow, IDS_NO_MATCH, IDS_MATCH_CAPTION);
     return true;
 }
 

@@ -11,5 +11,4 @@ list(APPEND MARLIX_SHELL_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/list_file.cpp
     ${CMAKE_CURRENT_LIST_DIR}/list_file_dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/list_matching_win.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/whole_file.cpp
 )

@@ -19,12 +19,6 @@
 
 namespace {
 
-bool Fail(HWND owner, UINT textId, UINT captionId) {
-    SoundBeep(MB_ICONHAND);
-    KWStrTbMsgBox(owner, textId, captionId, MB_ICONERROR);
-    return false;
-}
-
 using FileHandle = std::unique_ptr<void, decltype(&CloseHandle)>;
 
 } // namespace
@@ -36,10 +30,10 @@ int SectionNameOrder(const char* a, const char* b) {
 bool LocateWinIni(char* path) {
     const UINT length = GetWindowsDirectoryA(path, MAX_PATH);
     if (length == 0 || length > 251)
-        return Fail(App.MainWindow, IDS_NO_WINDOWS_DIR, IDS_WINDOWS_DIR_CAPTION);
+        return ReportFailure(App.MainWindow, IDS_NO_WINDOWS_DIR, IDS_WINDOWS_DIR_CAPTION);
     lstrcatA(path, "\\win.ini");
     if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES)
-        return Fail(App.MainWindow, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
+        return ReportFailure(App.MainWindow, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
     return true;
 }
 
@@ -52,23 +46,23 @@ bool LoadWinIni(HWND owner, std::string& file) {
         &CloseHandle);
     if (handle.get() == INVALID_HANDLE_VALUE) {
         handle.release();
-        return Fail(App.MainWindow, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
+        return ReportFailure(App.MainWindow, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
     }
     const DWORD size = GetFileSize(handle.get(), nullptr);
     if (size == INVALID_FILE_SIZE)
-        return Fail(App.MainWindow, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
+        return ReportFailure(App.MainWindow, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
     if (size > WinIniLoadLimit)
-        return Fail(owner, IDS_WIN_INI_TOO_LARGE, IDS_WIN_INI_CAPTION);
+        return ReportFailure(owner, IDS_WIN_INI_TOO_LARGE, IDS_WIN_INI_CAPTION);
     try {
         file.assign(size, '\0');
     } catch (const std::bad_alloc&) {
-        return Fail(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
+        return ReportFailure(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
     }
     DWORD read = 0;
     if (SetFilePointer(handle.get(), 0, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER ||
         !ReadFile(handle.get(), file.data(), size, &read, nullptr) || read != size) {
         file.clear();
-        return Fail(App.MainWindow, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
+        return ReportFailure(App.MainWindow, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
     }
     return true;
 }
@@ -90,18 +84,18 @@ void SaveToWinIni(const char* sectionName) {
             return;
         }
         if (entry.outcome == EntryTextOutcome::NoMemory) {
-            Fail(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
+            ReportFailure(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
             return;
         }
 
         const WinIniRebuild rebuilt = RebuildWinIni(file, bodyStart, entry.text);
         switch (rebuilt.outcome) {
         case WinIniRebuildOutcome::TooLarge:
-            Fail(owner, IDS_TOO_MANY_FONTS, IDS_WIN_INI_CAPTION);
+            ReportFailure(owner, IDS_TOO_MANY_FONTS, IDS_WIN_INI_CAPTION);
             return;
         case WinIniRebuildOutcome::ZeroByteInside:
             // What follows the zero byte would be lost: the file is left as it is.
-            Fail(owner, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
+            ReportFailure(owner, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
             return;
         case WinIniRebuildOutcome::Rebuilt:
             break;
@@ -111,11 +105,11 @@ void SaveToWinIni(const char* sectionName) {
         if (!LocateWinIni(path))
             return;
         if (!WriteFileSafely(path, rebuilt.text)) {
-            Fail(owner, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
+            ReportFailure(owner, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
             return;
         }
     } catch (const std::bad_alloc&) {
-        Fail(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
+        ReportFailure(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
         return;
     }
     // Sent, not posted: every top-level window has seen the change before the warning opens.
@@ -133,7 +127,7 @@ bool OpenFromWinIni(const char* sectionName) {
             return false;
         MatchByFileNames(file.data(), bodyStart, false);
     } catch (const std::bad_alloc&) {
-        Fail(App.MainWindow, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
+        ReportFailure(App.MainWindow, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
         return false;
     }
     UpdateWindowTitle(false);

@@ -1,4 +1,4 @@
-#include "listfile/whole_file.h"
+#include "app/whole_file.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-// Reading a list file in one piece.
+// Reading a whole file (ATM.INI, a list file) in one piece.
 #pragma once
 
 #include <vector>
