@@ -12,7 +12,6 @@
 
 FontCatalog Catalog;
 
-
 bool LoadAtmCatalog(HWND atmList) {
     HWND owner = GetParent(atmList);
     char path[MAX_PATH];
