@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "catalog/ini_text.h"
-#include "catalog/vector_font_list.h"
+#include "font_fixtures.h"
 
 namespace {
 
@@ -34,8 +34,6 @@ Built Build(const std::string& file) {
     VectorFontList list(AsciiNameOrder);
     return Build(file, list);
 }
-
-using Names = std::vector<std::string>;
 
 struct LoadCase {
     const char* what;
@@ -203,7 +201,7 @@ TEST(BuildFontCatalog, ManyDuplicatesAllCarryTheirFirstLine) {
     EXPECT_EQ(count, 180);
 }
 
-TEST(BuildFontCatalog, EmptiesTheListThenReservesRoomForTheKeys) {
+TEST(BuildFontCatalog, EmptiesTheListThenReservesRoomAndLeavesItEmptyOnFailure) {
     struct RecordingFontList : VectorFontList {
         RecordingFontList() : VectorFontList(AsciiNameOrder) {}
         void Reset() override {
@@ -219,6 +217,9 @@ TEST(BuildFontCatalog, EmptiesTheListThenReservesRoomForTheKeys) {
     Build("[Fonts]\r\nB=123456789\r\nA=1\r\nC=123456789\r\n", list);
     EXPECT_EQ(list.calls, (std::vector<std::string>{"Reset 1", "Reserve 3 108"}));
     EXPECT_EQ(list.Names(), (Names{"B", "C"}));
+
+    EXPECT_EQ(Build("[Fonts]\r\n; nothing\r\n", list).build.outcome, CatalogOutcome::NoFonts);
+    EXPECT_EQ(list.Count(), 0);
 }
 
 TEST(BuildFontCatalog, KeepsTheFirst1001KeysInFileOrderAndCountsTheRest) {
@@ -252,29 +253,6 @@ TEST(BuildFontCatalog, RejectsKeysTooLongForASlotWithoutCuttingThem) {
     EXPECT_EQ(full.names.size(), 1001u);
     EXPECT_EQ(full.build.corruptCount, 1u);
 }
-
-TEST(BuildFontCatalog, EmptiesTheListFirstAndLeavesItEmptyOnFailure) {
-    VectorFontList list(AsciiNameOrder);
-    list.AddSorted("Stale");
-    Built loaded = Build("[Fonts]\r\nA=123456789\r\n", list);
-    EXPECT_EQ(loaded.names, Names{"A"});
-
-    Built failed = Build("[Fonts]\r\n; nothing\r\n", list);
-    EXPECT_EQ(failed.build.outcome, CatalogOutcome::NoFonts);
-    EXPECT_EQ(list.Count(), 0);
-}
-
-// A list that runs out of room after a number of names, as a list box can.
-class FullFontList : public VectorFontList {
-  public:
-    explicit FullFontList(int room) : VectorFontList(AsciiNameOrder), room_(room) {}
-    int AddSorted(const char* name) override {
-        return room_-- > 0 ? VectorFontList::AddSorted(name) : -1;
-    }
-
-  private:
-    int room_;
-};
 
 TEST(BuildFontCatalog, ReportsNoMemoryWhenTheListCannotTakeAName) {
     FullFontList list(1);
