@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -272,12 +271,7 @@ TEST(BuildFontCatalog, ReadsTheFontsSectionOfARealAtmIni) {
         {"atm.ini-adobe-tn5175-appendixA-sjis.ini", "@\x95\xbd\x90\xac\x96\xbe\x92\xa9 W5"},
     };
     for (const auto& f : files) {
-        std::string path = std::string(MARLIX_REALWORLD_DIR) + "/" + f.file;
-        std::ifstream in(path, std::ios::binary);
-        if (!in)
-            GTEST_SKIP() << "no sample at " << path;
-        std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        Built built = Build(text);
+        Built built = Build(ReadRealWorldFile(f.file));
         EXPECT_EQ(built.build.outcome, CatalogOutcome::Loaded) << f.file;
         EXPECT_EQ(built.build.corruptCount, 0u) << f.file;
         EXPECT_EQ(built.names.size(), 25u) << f.file;

@@ -1,7 +1,9 @@
 // Lists and catalogues the core tests build: sorted vector lists, a list that runs out of
-// room, and a small catalogue with its AtmList and an empty SelectedList.
+// room, the real sample files, and a small catalogue with its AtmList and an empty SelectedList.
 #pragma once
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -27,6 +29,12 @@ class FullFontList : public VectorFontList {
   private:
     int room_;
 };
+
+// The bytes of a sample file in the folder of real INI files (empty when it is missing).
+inline std::string ReadRealWorldFile(const std::string& name) {
+    std::ifstream in(std::string(MARLIX_REALWORLD_DIR) + "/" + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 inline void AsciiLower(char* text) {
     for (; *text != 0; ++text)

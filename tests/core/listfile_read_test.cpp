@@ -1,13 +1,9 @@
 #include "listfile/list_file_text.h"
 
-#include <algorithm>
-#include <sstream>
-
 #include <gtest/gtest.h>
 
-#include "catalog/ini_text.h"
+#include "catalog/font_catalog.h"
 #include "listfile/entry_text.h"
-#include "listfile_atm_fonts.h"
 #include "font_fixtures.h"
 
 namespace {
@@ -25,25 +21,16 @@ ListRead ReadFile(TestCatalog& fonts, std::string file, bool merge = false) {
                             merge, AsciiLower);
 }
 
-// The sample [Fonts] lines sorted into catalogue order; with sjis, the Japanese face name as the
-// Shift-JIS bytes a Japanese system writes instead of its 7-bit transcription.
+// The catalogue a real ATM.INI gives; with sjis, its Japanese face names are the Shift-JIS
+// bytes a Japanese system writes.
 std::string SampleCatalog(bool sjis) {
-    std::istringstream lines(AdobeSampleFonts);
-    std::vector<std::string> entries;
-    for (std::string line; std::getline(lines, line);) {
-        const size_t name = line.find("?$BJ?@.L@D+?(B");
-        if (sjis && name != std::string::npos)
-            line.replace(name, 14, "\x95\xBD\x90\xAC\x96\xBE\x92\xA9");
-        entries.push_back(line + "\n");
-    }
-    std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
-        return AsciiNameOrder(a.substr(0, a.find('=')).c_str(), b.substr(0, b.find('=')).c_str()) <
-               0;
-    });
-    std::string catalog;
-    for (const std::string& entry : entries)
-        catalog += entry;
-    return catalog;
+    std::string file = ReadRealWorldFile(sjis ? "atm.ini-adobe-tn5175-appendixA-sjis.ini"
+                                              : "atm.ini-adobe-tn5175-appendixA.ini");
+    file.append(10, '\0');
+    VectorFontList list(AsciiNameOrder);
+    FontCatalog catalog;
+    BuildFontCatalog(file.data(), list, AsciiNameOrder, catalog);
+    return catalog.FontEntryText;
 }
 
 } // namespace
@@ -125,13 +112,10 @@ TEST(ReadListFileText, ReadsOnlyTheFontsSection) {
     }
 }
 
+// Other sections of the file name .pfm files too, before and after [Fonts].
 TEST(ReadListFileText, ReadsAnAtmIniAsForm2) {
-    // other sections name .pfm files too, before and after [Fonts]
-    const std::string atmIni =
-        std::string("[Setup]\r\nPFM_Dir=c:\\psfonts\\pfm\r\n\r\n[Fonts]\r\n") + AdobeSampleFonts +
-        "\r\n[MMFonts]\r\nTektoMM=c:\\psfonts\\pfm\\ZJRG____.mmm\r\n";
     TestCatalog fonts(SampleCatalog(false));
-    const ListRead read = ReadFile(fonts, atmIni);
+    const ListRead read = ReadFile(fonts, ReadRealWorldFile("atm.ini-adobe-tn5175-appendixA.ini"));
     EXPECT_EQ(read.form, FontFileForm);
     EXPECT_EQ(fonts.selectedList.Count(), 25);
 }
