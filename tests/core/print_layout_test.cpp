@@ -47,9 +47,6 @@ TEST(PageLayout, SplitsItemsOverPagesWithNumbersCountedOverTheWholeList) {
             }
         }
     }
-    const std::vector<PrintedPage> two = LayOutListPages(Fonts(46), 20, 12, "");
-    EXPECT_EQ(two[1].lines[0].text, "46 \tFont 46");
-    EXPECT_EQ(two[1].lines[0].y, -75);
 }
 
 TEST(PageLayout, LineTextPadsNumbersToThreeCharacters) {
