@@ -7,18 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "catalog/vector_font_list.h"
+#include "font_fixtures.h"
 
 namespace {
-
-using Names = std::vector<std::string>;
-
-VectorFontList ListOf(const Names& names) {
-    VectorFontList list(AsciiNameOrder);
-    for (const std::string& name : names)
-        list.AddSorted(name.c_str());
-    return list;
-}
 
 void Select(VectorFontList& list, const std::vector<int>& indexes) {
     for (int index : indexes)
@@ -84,18 +75,6 @@ TEST(MoveSelectedFonts, KeepsTheDestinationsSelectionAndAddsUnselected) {
     ASSERT_EQ(MoveSelectedFonts(destination, source), 1);
     EXPECT_EQ(destination.SelectedItems(10), (std::vector<int>{2}));
 }
-
-// A list that runs out of room after a number of names, as a list box can.
-class FullFontList : public VectorFontList {
-  public:
-    explicit FullFontList(int room) : VectorFontList(AsciiNameOrder), room_(room) {}
-    int AddSorted(const char* name) override {
-        return room_-- > 0 ? VectorFontList::AddSorted(name) : -1;
-    }
-
-  private:
-    int room_;
-};
 
 TEST(MoveSelectedFonts, KeepsNamesTheDestinationCannotTake) {
     VectorFontList source = ListOf({"A", "B", "C", "D"});

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "listfile_test_support.h"
+#include "font_fixtures.h"
 
 namespace {
 

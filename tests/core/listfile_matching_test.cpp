@@ -3,11 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "listfile_test_support.h"
+#include "font_fixtures.h"
 
 namespace {
-
-using Names = std::vector<std::string>;
 
 MatchResult ByFileNames(TestCatalog& fonts, std::string text, bool merge = false, long start = 0) {
     return MatchByFileNames(fonts.atmList, fonts.selectedList, fonts.fontEntryText, text.data(),
@@ -136,25 +134,9 @@ TEST(Matching, CollectsEveryUnmatchedName) {
     EXPECT_FALSE(result.hasSelection);
 }
 
-namespace {
-
-// A SelectedList that runs out of room after a number of names, as a list box can.
-class FullAfter : public VectorFontList {
-  public:
-    explicit FullAfter(int room) : VectorFontList(AsciiNameOrder), room_(room) {}
-    int AddSorted(const char* name) override {
-        return room_-- > 0 ? VectorFontList::AddSorted(name) : -1;
-    }
-
-  private:
-    int room_;
-};
-
-} // namespace
-
 TEST(Matching, StopsWithoutLosingAFontWhenAListIsFull) {
     TestCatalog fonts("A=a.pfm\r\nB=b.pfm\r\nC=c.pfm\r\n");
-    FullAfter selected(1);
+    FullFontList selected(1);
     std::string text = "a.pfm\r\nb.pfm\r\nc.pfm\r\n";
     const MatchResult result = MatchByFileNames(fonts.atmList, selected, fonts.fontEntryText,
                                                 text.data(), 0, false, AsciiLower);

@@ -1,18 +1,12 @@
 #include "listfile/list_file_text.h"
 
-#include <algorithm>
-#include <sstream>
-
 #include <gtest/gtest.h>
 
-#include "catalog/ini_text.h"
+#include "catalog/font_catalog.h"
 #include "listfile/entry_text.h"
-#include "listfile_atm_fonts.h"
-#include "listfile_test_support.h"
+#include "font_fixtures.h"
 
 namespace {
-
-using Names = std::vector<std::string>;
 
 const char* const Catalog = "A=c:\\psfonts\\pfm\\a.pfm\r\nB=c:\\psfonts\\pfm\\b.pfm\r\n";
 
@@ -27,25 +21,16 @@ ListRead ReadFile(TestCatalog& fonts, std::string file, bool merge = false) {
                             merge, AsciiLower);
 }
 
-// The sample [Fonts] lines sorted into catalogue order; with sjis, the Japanese face name as the
-// Shift-JIS bytes a Japanese system writes instead of its 7-bit transcription.
+// The catalogue a real ATM.INI gives; with sjis, its Japanese face names are the Shift-JIS
+// bytes a Japanese system writes.
 std::string SampleCatalog(bool sjis) {
-    std::istringstream lines(AdobeSampleFonts);
-    std::vector<std::string> entries;
-    for (std::string line; std::getline(lines, line);) {
-        const size_t name = line.find("?$BJ?@.L@D+?(B");
-        if (sjis && name != std::string::npos)
-            line.replace(name, 14, "\x95\xBD\x90\xAC\x96\xBE\x92\xA9");
-        entries.push_back(line + "\n");
-    }
-    std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
-        return AsciiNameOrder(a.substr(0, a.find('=')).c_str(), b.substr(0, b.find('=')).c_str()) <
-               0;
-    });
-    std::string catalog;
-    for (const std::string& entry : entries)
-        catalog += entry;
-    return catalog;
+    std::string file = ReadRealWorldFile(sjis ? "atm.ini-adobe-tn5175-appendixA-sjis.ini"
+                                              : "atm.ini-adobe-tn5175-appendixA.ini");
+    file.append(10, '\0');
+    VectorFontList list(AsciiNameOrder);
+    FontCatalog catalog;
+    BuildFontCatalog(file.data(), list, AsciiNameOrder, catalog);
+    return catalog.FontEntryText;
 }
 
 } // namespace
@@ -78,9 +63,9 @@ TEST(ReadListBody, RecognisesTheFormByItsContent) {
     }
 }
 
-// A list saved in any form from any selection reads back as the same selection and form, with
-// the fonts of a real ATM.INI (names with spaces, digits, '@', bytes above 0x7F).
-TEST(ReadListBody, ReadsBackEveryFormItWrote) {
+// A list saved in any form from any selection reads back from its file as the same selection
+// and form, with the fonts of a real ATM.INI (names with spaces, digits, '@', bytes above 0x7F).
+TEST(ReadListFileText, ReadsBackEveryFormItWrote) {
     for (bool sjis : {false, true}) {
         const std::string catalog = SampleCatalog(sjis);
         const Names all = TestCatalog(catalog).atmList.Names();
@@ -92,25 +77,17 @@ TEST(ReadListBody, ReadsBackEveryFormItWrote) {
             for (int form : {1, 2, 3}) {
                 TestCatalog fonts(catalog);
                 fonts.Select(selection);
-                const std::string body =
-                    BuildEntryText(fonts.selectedList, fonts.fontEntryText, form).text;
+                const std::string file = ListFileText(
+                    BuildEntryText(fonts.selectedList, fonts.fontEntryText, form).text);
                 fonts.Select({all[1]}); // when not written, open mode must put it back
-                const ListRead read = ReadBody(fonts, body);
-                EXPECT_EQ(read.outcome, ListReadOutcome::Read) << body;
-                EXPECT_EQ(read.form, form) << body;
-                EXPECT_TRUE(read.match.unmatched.empty()) << body;
-                EXPECT_EQ(fonts.selectedList.Names(), selection) << body;
-                EXPECT_EQ(fonts.atmList.Count() + fonts.selectedList.Count(), 25) << body;
+                const ListRead read = ReadFile(fonts, file);
+                EXPECT_EQ(read.outcome, ListReadOutcome::Read) << file;
+                EXPECT_EQ(read.form, form) << file;
+                EXPECT_TRUE(read.match.unmatched.empty()) << file;
+                EXPECT_EQ(fonts.selectedList.Names(), selection) << file;
+                EXPECT_EQ(fonts.atmList.Count() + fonts.selectedList.Count(), 25) << file;
             }
     }
-}
-
-TEST(ReadListFileText, NeedsTheExactFontsHeader) {
-    TestCatalog fonts(Catalog);
-    EXPECT_EQ(ReadFile(fonts, "[FONTS]\r\nA\r\n[EndFonts]\r\n").outcome,
-              ListReadOutcome::NoFontsSection);
-    EXPECT_EQ(ReadFile(fonts, "A\r\nB\r\n").outcome, ListReadOutcome::NoFontsSection);
-    EXPECT_EQ(fonts.atmList.Count(), 2);
 }
 
 TEST(ReadListFileText, ReadsOnlyTheFontsSection) {
@@ -124,31 +101,21 @@ TEST(ReadListFileText, ReadsOnlyTheFontsSection) {
         {"[Fonts]\r\nA\r\nB", ListReadOutcome::Read, {"A", "B"}},
         {"[Fonts]\r\n[EndFonts]\r\n", ListReadOutcome::NoMatch, {}},
         {"[Fonts]", ListReadOutcome::NoFontsSection, {}},
+        {"[FONTS]\r\nA\r\n[EndFonts]\r\n", ListReadOutcome::NoFontsSection, {}},
+        {"A\r\nB\r\n", ListReadOutcome::NoFontsSection, {}},
     };
     for (const auto& row : rows) {
         TestCatalog fonts(Catalog);
         EXPECT_EQ(ReadFile(fonts, row.file).outcome, row.outcome) << row.file;
         EXPECT_EQ(fonts.selectedList.Names(), row.selected) << row.file;
+        EXPECT_EQ(fonts.atmList.Count() + fonts.selectedList.Count(), 2) << row.file;
     }
 }
 
-TEST(ReadListFileText, ReadsBackASavedFileAndAnAtmIniAsForm2) {
-    const std::string catalog = SampleCatalog(false);
-    for (int form : {1, 2, 3}) {
-        TestCatalog fonts(catalog);
-        fonts.Select({"Courier", "Times,BOLD"});
-        const std::string file =
-            ListFileText(BuildEntryText(fonts.selectedList, fonts.fontEntryText, form).text);
-        const ListRead read = ReadFile(fonts, file);
-        EXPECT_EQ(read.form, form);
-        EXPECT_EQ(fonts.selectedList.Names(), (Names{"Courier", "Times,BOLD"}));
-    }
-    // other sections name .pfm files too, before and after [Fonts]
-    const std::string atmIni =
-        std::string("[Setup]\r\nPFM_Dir=c:\\psfonts\\pfm\r\n\r\n[Fonts]\r\n") + AdobeSampleFonts +
-        "\r\n[MMFonts]\r\nTektoMM=c:\\psfonts\\pfm\\ZJRG____.mmm\r\n";
-    TestCatalog fonts(catalog);
-    const ListRead read = ReadFile(fonts, atmIni);
+// Other sections of the file name .pfm files too, before and after [Fonts].
+TEST(ReadListFileText, ReadsAnAtmIniAsForm2) {
+    TestCatalog fonts(SampleCatalog(false));
+    const ListRead read = ReadFile(fonts, ReadRealWorldFile("atm.ini-adobe-tn5175-appendixA.ini"));
     EXPECT_EQ(read.form, FontFileForm);
     EXPECT_EQ(fonts.selectedList.Count(), 25);
 }

@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
+
+#include "font_fixtures.h"
 
 namespace {
 
@@ -19,11 +19,6 @@ std::vector<std::filesystem::path> RealWinInis() {
             files.push_back(entry.path());
     }
     return files;
-}
-
-std::string ReadAll(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::string Body(const std::string& text, const PrinterSectionRef& section) {
@@ -40,7 +35,7 @@ TEST(RealWorldWinIni, SavingChangesOnlyTheChosenBody) {
     const std::vector<std::filesystem::path> files = RealWinInis();
     ASSERT_GE(files.size(), 10u) << MARLIX_REALWORLD_DIR;
     for (const std::filesystem::path& path : files) {
-        const std::string file = ReadAll(path);
+        const std::string file = ReadRealWorldFile(path.filename().string());
         const std::vector<PrinterSectionRef> before = ListPrinterSections(file.c_str());
         for (std::size_t chosen = 0; chosen < before.size(); ++chosen) {
             const PrinterSectionRef& section = before[chosen];

@@ -1,11 +1,40 @@
-// A small catalogue for the list-file tests: FontEntryText lines and an AtmList holding their
-// keys, with an empty SelectedList beside it.
+// Lists and catalogues the core tests build: sorted vector lists, a list that runs out of
+// room, the real sample files, and a small catalogue with its AtmList and an empty SelectedList.
 #pragma once
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "catalog/vector_font_list.h"
+
+using Names = std::vector<std::string>;
+
+inline VectorFontList ListOf(const Names& names) {
+    VectorFontList list(AsciiNameOrder);
+    for (const std::string& name : names)
+        list.AddSorted(name.c_str());
+    return list;
+}
+
+// A list that runs out of room after a number of names, as a list box can.
+class FullFontList : public VectorFontList {
+  public:
+    explicit FullFontList(int room) : VectorFontList(AsciiNameOrder), room_(room) {}
+    int AddSorted(const char* name) override {
+        return room_-- > 0 ? VectorFontList::AddSorted(name) : -1;
+    }
+
+  private:
+    int room_;
+};
+
+// The bytes of a sample file in the folder of real INI files (empty when it is missing).
+inline std::string ReadRealWorldFile(const std::string& name) {
+    std::ifstream in(std::string(MARLIX_REALWORLD_DIR) + "/" + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 inline void AsciiLower(char* text) {
     for (; *text != 0; ++text)
