@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "app/about.h"
-#include "app/language.h"
 #include "resource.h"
 
 namespace {
@@ -101,15 +100,16 @@ TEST_F(AboutBoxTest, EnglishTitleAnimationAndRichText) {
     EXPECT_TRUE(seen.centred);
 }
 
-TEST_F(AboutBoxTest, SpanishTitleAndRichText) {
+TEST_F(AboutBoxTest, SpanishMenuThenAboutCommand) {
     ASSERT_TRUE(CreateMainWindow());
-    SetLanguage(300);
+    Command(IDM_SPANISH);
     AboutSeen seen;
     dialogs.Then([&](SeenDialog& dialog) {
         seen = Look(dialog);
         return IDOK;
     });
-    EXPECT_EQ(RunAboutBox(mainWindow), 1);
+    Command(IDM_ABOUT);
+    EXPECT_EQ(dialogs.Pending(), 0u);
     EXPECT_EQ(seen.caption, "Acerca");
     EXPECT_EQ(seen.close, "Cerrar");
     EXPECT_TRUE(seen.playing);

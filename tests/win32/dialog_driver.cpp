@@ -65,6 +65,11 @@ void DialogDriver::Click(HWND dialog, int buttonId) {
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, buttonId)));
 }
 
+void DialogDriver::ClickNow(HWND dialog, int buttonId) {
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, buttonId)));
+}
+
 std::string DialogDriver::TextOf(HWND window) {
     char text[1024] = "";
     GetWindowTextA(window, text, sizeof text);

@@ -42,6 +42,8 @@ class DialogDriver {
 
     // Clicks a button of a dialog the way a user does (BN_CLICKED from the button).
     static void Click(HWND dialog, int buttonId);
+    // The same click, handled before this returns.
+    static void ClickNow(HWND dialog, int buttonId);
     static std::string TextOf(HWND window);
 
   private:

@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "controls/font_sample.h"
 #include "resource.h"
+#include "window_probe.h"
 
 namespace {
 
@@ -34,15 +35,7 @@ class FontSampleTest : public MarlixTest {
             ++count;
         return count;
     }
-    // The font selected into the sample window's own drawing context.
-    static LOGFONTA SampleFont(HWND sample) {
-        LOGFONTA font = {};
-        HDC dc = GetDC(sample);
-        GetObjectA(GetCurrentObject(dc, OBJ_FONT), sizeof font, &font);
-        ReleaseDC(sample, dc);
-        return font;
-    }
-    static std::string Face(HWND sample) { return SampleFont(sample).lfFaceName; }
+    static std::string Face(HWND sample) { return WindowFont(sample).lfFaceName; }
     void WatchRebuilds(HWND sample) {
         rebuilds = 0;
         sampleProc = reinterpret_cast<WNDPROC>(
@@ -231,7 +224,7 @@ TEST_F(FontSampleTest, StyleWordsGiveWeightAndSlant) {
         Mouse(list, WM_RBUTTONDOWN, MK_RBUTTON, Row(index));
         PumpMessages();
         ASSERT_TRUE(Sample()) << item;
-        LOGFONTA font = SampleFont(Sample());
+        LOGFONTA font = WindowFont(Sample());
         EXPECT_EQ(font.lfFaceName, e.face) << item;
         EXPECT_EQ(font.lfWeight, e.weight) << item;
         EXPECT_EQ(font.lfItalic, e.italic) << item;
@@ -288,11 +281,35 @@ TEST_F(FontSampleTest, TheSelectedListSubclassWorksTheSame) {
     Mouse(list, WM_RBUTTONDOWN, MK_RBUTTON, Row(0));
     ASSERT_TRUE(Sample());
     EXPECT_EQ(Face(Sample()), "Nimbus Roman");
-    EXPECT_EQ(SampleFont(Sample()).lfItalic, 1);
+    EXPECT_EQ(WindowFont(Sample()).lfItalic, 1);
     Mouse(list, WM_RBUTTONUP, 0, Row(0));
     EXPECT_EQ(Sample(), nullptr);
     // Messages the subclass does not handle still reach the list box.
     EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 1);
+}
+
+// The press moves the focus to the other list, whose notification closes the old sample; the
+// press then opens one of its own item, which that notification must not close.
+TEST_F(FontSampleTest, ARightPressInTheOtherListReplacesTheSample) {
+    ASSERT_TRUE(CreateMainWindow());
+    const std::vector<std::string> fonts = Items(App.AtmList);
+    SelectItems(App.AtmList, {fonts[4]});
+    Command(IDM_ADD_FONTS);
+    SelectItems(App.AtmList, {fonts[1]});
+    SetFocus(App.AtmList);
+    SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(IDC_ATM_LIST, LBN_SELCHANGE), 0);
+    Command(IDM_SHOW_SAMPLE);
+    HWND shown = App.FontSampleWindow;
+    ASSERT_TRUE(shown);
+    ASSERT_EQ(Face(shown), fonts[1]);
+
+    Mouse(App.SelectedList, WM_RBUTTONDOWN, MK_RBUTTON, Row(0));
+    PumpMessages();
+    EXPECT_FALSE(IsWindow(shown));
+    ASSERT_TRUE(Sample());
+    EXPECT_EQ(Face(Sample()), fonts[4]);
+    Mouse(App.SelectedList, WM_RBUTTONUP, 0, Row(0));
+    EXPECT_EQ(App.FontSampleWindow, nullptr);
 }
 
 } // namespace

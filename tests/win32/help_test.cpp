@@ -19,15 +19,7 @@ class HelpTest : public MarlixTest {
     static std::string Text(int id) { return DialogDriver::TextOf(GetDlgItem(Help.Window, id)); }
     static std::string Caption() { return DialogDriver::TextOf(Help.Window); }
     static std::vector<std::string> ListedTopics() {
-        std::vector<std::string> topics;
-        HWND list = GetDlgItem(Help.Window, IDC_HELP_TOPICS);
-        int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-        for (int i = 0; i < count; ++i) {
-            char title[128] = "";
-            SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(title));
-            topics.push_back(title);
-        }
-        return topics;
+        return ListItems(GetDlgItem(Help.Window, IDC_HELP_TOPICS));
     }
     static std::string SelectedTopic() {
         HWND list = GetDlgItem(Help.Window, IDC_HELP_TOPICS);
@@ -78,13 +70,13 @@ TEST_F(HelpTest, EachCallReachesWinHelpThenTheOwnTopicOpens) {
     }
 }
 
-TEST_F(HelpTest, SpanishTopicsAfterTheLanguageChanges) {
+TEST_F(HelpTest, SpanishTopicsAfterTheSpanishMenu) {
     ASSERT_TRUE(CreateMainWindow());
     Ask("Marlix.hlp", HELP_CONTEXT, 24);
     HWND window = Help.Window;
     EXPECT_EQ(Text(IDC_HELP_FIND_LABEL), "&Find:");
 
-    SetLanguage(300);
+    Command(IDM_SPANISH);
     Ask(Language.HelpFileName, HELP_CONTEXT, 24);
     EXPECT_EQ(helps.back().file, "Marlixs.hlp");
     EXPECT_EQ(Help.Window, window) << "the open window shows the new page";
@@ -148,8 +140,7 @@ TEST_F(HelpTest, PrintDialogHelpButtonOpensThePrintingPageThatOutlivesTheDialog)
     SetLanguage(300);
     std::string caption;
     dialogs.Then([&](SeenDialog& dialog) {
-        SendMessageA(dialog.window, WM_COMMAND, MAKEWPARAM(IDC_PRINT_HELP, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(dialog.window, IDC_PRINT_HELP)));
+        DialogDriver::ClickNow(dialog.window, IDC_PRINT_HELP);
         caption = Help.Window ? Caption() : "(no help window)";
         EXPECT_TRUE(IsWindow(dialog.window)) << "the dialog stays";
         return IDCANCEL;
@@ -158,25 +149,38 @@ TEST_F(HelpTest, PrintDialogHelpButtonOpensThePrintingPageThatOutlivesTheDialog)
     EXPECT_EQ(caption, "Ayuda de Marlix32 - Imprimir");
     ASSERT_EQ(helps.size(), 1u);
     EXPECT_EQ(helps[0].file, "Marlixs.hlp");
+    EXPECT_EQ(helps[0].command, UINT(HELP_CONTEXT));
     EXPECT_EQ(helps[0].data, 17u);
     EXPECT_TRUE(Help.Window && IsWindowVisible(Help.Window));
 }
 
-TEST_F(HelpTest, SectionDialogHelpButtonOpensThePageOfItsMode) {
+TEST_F(HelpTest, SectionDialogHelpButtonOpensThePageOfItsModeAndKeepsTheDialog) {
     windows.Write("win.ini", "[PostScript,LPT1]\r\nsoftfonts=1\r\n"
                              "softfont1=C:\\PSFONTS\\PFM\\NS.PFM\r\n");
     ASSERT_TRUE(CreateMainWindow());
-    for (int mode : {SectionSave, SectionOpen}) {
+    const struct {
+        int mode;
+        ULONG_PTR topic;
+        const char* caption;
+    } cases[] = {
+        {SectionSave, 10, "Marlix32 Help - Saving to WIN.INI"},
+        {SectionOpen, 20, "Marlix32 Help - Opening from WIN.INI"},
+    };
+    for (const auto& c : cases) {
+        helps.clear();
         std::string caption;
         dialogs.Then([&](SeenDialog& dialog) {
-            SendMessageA(dialog.window, WM_COMMAND, MAKEWPARAM(IDC_SECTION_HELP, BN_CLICKED),
-                         reinterpret_cast<LPARAM>(GetDlgItem(dialog.window, IDC_SECTION_HELP)));
+            DialogDriver::ClickNow(dialog.window, IDC_SECTION_HELP);
             caption = Help.Window ? Caption() : "(no help window)";
+            EXPECT_TRUE(IsWindowVisible(dialog.window)) << "the dialog stays";
             return IDCANCEL;
         });
-        EXPECT_EQ(RunSectionDialog(mainWindow, mode), 0);
-        EXPECT_EQ(caption, mode == SectionSave ? "Marlix32 Help - Saving to WIN.INI"
-                                               : "Marlix32 Help - Opening from WIN.INI");
+        EXPECT_EQ(RunSectionDialog(mainWindow, c.mode), 0);
+        EXPECT_EQ(caption, c.caption);
+        ASSERT_EQ(helps.size(), 1u);
+        EXPECT_EQ(helps[0].file, "Marlix.hlp");
+        EXPECT_EQ(helps[0].command, UINT(HELP_CONTEXT));
+        EXPECT_EQ(helps[0].data, c.topic);
     }
 }
 

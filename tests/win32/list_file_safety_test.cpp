@@ -57,18 +57,6 @@ class ListFileSafetyTest : public MarlixTest {
         lstrcpyA(ListFile.CurrentListTitle, title.c_str());
     }
 
-    // The message box of textId / captionId, answered with OK.
-    void ThenMessage(UINT textId, UINT captionId) {
-        dialogs.Then([textId, captionId](SeenDialog& dialog) {
-            char text[TextBufferSize], caption[TextBufferSize];
-            KWStrTbGetTxt(text, textId);
-            KWStrTbGetTxt(caption, captionId);
-            EXPECT_EQ(dialog.text, text);
-            EXPECT_EQ(dialog.caption, caption);
-            return IDOK;
-        });
-    }
-
     // Saves to the current file and expects the failure to be reported and nothing changed.
     void ExpectSaveFails(const std::string& folder, const std::string& name,
                          const std::string& before, HANDLE held = nullptr) {
@@ -84,12 +72,8 @@ class ListFileSafetyTest : public MarlixTest {
         if (held)
             CloseHandle(held);
         SetFileAttributesA((folder + "\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
-        std::FILE* file = std::fopen((folder + "\\" + name).c_str(), "rb");
-        ASSERT_TRUE(file);
-        std::string after(before.size() + 1, '\0');
-        after.resize(std::fread(&after[0], 1, after.size(), file));
-        std::fclose(file);
-        EXPECT_EQ(after, before) << "the old list file must stay as it was";
+        EXPECT_EQ(ReadFileBytes(folder + "\\" + name), before)
+            << "the old list file must stay as it was";
     }
 };
 

@@ -4,8 +4,6 @@
 #include "marlix_test.h"
 
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "app/language.h"
 #include "app/main_window.h"
@@ -24,28 +22,6 @@ std::string NameOf(int i) {
 }
 std::string FileEntryOf(int i) {
     return Fonts[i].substr(Fonts[i].find('=') + 1) + "\r\n";
-}
-
-std::vector<std::string> ListBoxItems(HWND list) {
-    std::vector<std::string> items;
-    const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        char text[256] = "";
-        SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
-        items.push_back(text);
-    }
-    return items;
-}
-
-std::string FileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
-
-std::string TitleOf(HWND window) {
-    return DialogDriver::TextOf(window);
 }
 
 } // namespace
@@ -94,18 +70,6 @@ class ListFileTest : public MarlixTest {
             return IDOK;
         });
     }
-    // Queues the check of a message box with these texts and its OK.
-    void ThenMessage(UINT textId, UINT captionId) {
-        dialogs.Then([textId, captionId](SeenDialog& dialog) {
-            char text[TextBufferSize], caption[TextBufferSize];
-            KWStrTbGetTxt(text, textId);
-            KWStrTbGetTxt(caption, captionId);
-            EXPECT_EQ(dialog.text, text);
-            EXPECT_EQ(dialog.caption, caption);
-            EXPECT_EQ(dialog.icon, "hand");
-            return IDOK;
-        });
-    }
     // Queues dialog 1005: its names are kept in unmatched.
     void ThenNonMatching(std::vector<std::string>* unmatched) {
         dialogs.Then([unmatched](SeenDialog& dialog) {
@@ -113,7 +77,7 @@ class ListFileTest : public MarlixTest {
             EXPECT_EQ(dialog.controls[IDC_BAD_MATCH_TEXT],
                       "These items could not be matched with list from ATM.ini");
             EXPECT_EQ(dialog.controls[IDOK], "Ok");
-            *unmatched = ListBoxItems(GetDlgItem(dialog.window, IDC_BAD_MATCH_LIST));
+            *unmatched = ListItems(GetDlgItem(dialog.window, IDC_BAD_MATCH_LIST));
             return IDOK;
         });
     }
@@ -145,7 +109,7 @@ TEST_F(ListFileTest, EachFormIsWrittenByteForByteAndReadsBackTheSameSelection) {
         EXPECT_EQ(Items(App.AtmList).size(), Fonts.size() - chosen.size());
         EXPECT_EQ(App.SelectedFontCount, chosen.size());
         EXPECT_EQ(ListFile.CurrentListForm, form);
-        EXPECT_EQ(TitleOf(mainWindow), "Marlix32 - form.mxf");
+        EXPECT_EQ(DialogDriver::TextOf(mainWindow), "Marlix32 - form.mxf");
     }
     EXPECT_TRUE(beeps.empty());
 }
@@ -181,7 +145,7 @@ TEST_F(ListFileTest, ReadFailuresAreReportedAndLeaveNoFileInTheTitle) {
         ThenMessage(test.textId, test.captionId);
         EXPECT_FALSE(OpenNamed(false));
         EXPECT_EQ(beeps, std::vector<UINT>{MB_ICONERROR});
-        EXPECT_EQ(TitleOf(mainWindow), "Marlix32  by Velquist");
+        EXPECT_EQ(DialogDriver::TextOf(mainWindow), "Marlix32  by Velquist");
         EXPECT_STREQ(ListFile.CurrentListTitle, "");
         EXPECT_EQ(ListFile.CurrentListPath, WindowsDirectory::Path("bad.mxf"));
         EXPECT_EQ(ListFile.CurrentListForm, 3);
@@ -198,7 +162,7 @@ TEST_F(ListFileTest, MissingFileOnlyBeepsAndKeepsTheTitle) {
     windows.Remove("missing.mxf");
     EXPECT_FALSE(OpenNamed(false));
     EXPECT_EQ(beeps, std::vector<UINT>{MB_ICONERROR});
-    EXPECT_EQ(TitleOf(mainWindow), "Marlix32 - good.mxf");
+    EXPECT_EQ(DialogDriver::TextOf(mainWindow), "Marlix32 - good.mxf");
 }
 
 TEST_F(ListFileTest, UnmatchedNamesAreListedInLowerCaseAndTheMatchedOnesSelected) {
@@ -252,7 +216,7 @@ TEST_F(ListFileTest, MergingAddsToTheSelectionAndAListAlreadySelectedChangesNoth
     WriteListFile("more.mxf", "[Fonts]\r\n" + NameOf(3) + "=" + FileEntryOf(3) + "[EndFonts]\r\n");
     OpenCommand(true);
     EXPECT_EQ(Items(App.SelectedList), (std::vector<std::string>{NameOf(1), NameOf(9), NameOf(3)}));
-    EXPECT_EQ(TitleOf(mainWindow), "Marlix32 - more.mxf");
+    EXPECT_EQ(DialogDriver::TextOf(mainWindow), "Marlix32 - more.mxf");
     EXPECT_TRUE(beeps.empty());
 }
 
@@ -266,7 +230,7 @@ TEST_F(ListFileTest, SaveRightAfterAnOpenRewritesTheFileInTheFormItWasRead) {
     Command(IDM_SAVE_LIST); // F2
     EXPECT_EQ(windows.Read("hand.mxf"), "[Fonts]\r\nsoftfonts=2\r\nsoftfont1=" + FileEntryOf(0) +
                                             "softfont2=" + FileEntryOf(8) + "[EndFonts]\r\n");
-    EXPECT_EQ(TitleOf(mainWindow), "Marlix32 - hand.mxf");
+    EXPECT_EQ(DialogDriver::TextOf(mainWindow), "Marlix32 - hand.mxf");
 }
 
 TEST_F(ListFileTest, TitleShowsTwentyFourCharactersOfTheFileName) {
@@ -274,15 +238,15 @@ TEST_F(ListFileTest, TitleShowsTwentyFourCharactersOfTheFileName) {
     NameListFile("abcdefghijklmnopqrst.mxf");
     ListFile.CurrentListForm = 3;
     Command(IDM_SAVE_LIST);
-    EXPECT_EQ(TitleOf(mainWindow), "Marlix32 - abcdefghijklmnopqrst.mxf");
+    EXPECT_EQ(DialogDriver::TextOf(mainWindow), "Marlix32 - abcdefghijklmnopqrst.mxf");
 
     windows.Write("abcdefghijklmnopqrstu.mxf", windows.Read("abcdefghijklmnopqrst.mxf"));
     NameListFile("abcdefghijklmnopqrstu.mxf");
     OpenCommand(false);
-    EXPECT_EQ(TitleOf(mainWindow), "Marlix32 - abcdefghijklmnopqrstu.mx...");
+    EXPECT_EQ(DialogDriver::TextOf(mainWindow), "Marlix32 - abcdefghijklmnopqrstu.mx...");
 
     UpdateWindowTitle(false);
-    EXPECT_EQ(TitleOf(mainWindow), "Marlix32  by Velquist");
+    EXPECT_EQ(DialogDriver::TextOf(mainWindow), "Marlix32  by Velquist");
     EXPECT_STREQ(ListFile.CurrentListTitle, "");
     EXPECT_EQ(ListFile.CurrentListPath, WindowsDirectory::Path("abcdefghijklmnopqrstu.mxf"));
 }
@@ -293,7 +257,7 @@ TEST_F(ListFileTest, SavingAnEmptyListBeepsWritesNothingAndStillNamesTheFile) {
     Command(IDM_SAVE_LIST); // with no current file: save as
     EXPECT_EQ(beeps, std::vector<UINT>{MB_ICONERROR});
     EXPECT_FALSE(windows.Exists("empty.mxf"));
-    EXPECT_EQ(TitleOf(mainWindow), "Marlix32 - empty.mxf");
+    EXPECT_EQ(DialogDriver::TextOf(mainWindow), "Marlix32 - empty.mxf");
     EXPECT_EQ(ListFile.CurrentListForm, 2);
 }
 
@@ -313,7 +277,7 @@ TEST_F(ListFileTest, SaveAsOffersFontAndFileNameAndAddsTheExtension) {
     EXPECT_EQ(windows.Read("chosen.mxf"),
               "[Fonts]\r\n" + NameOf(4) + "=" + FileEntryOf(4) + "[EndFonts]\r\n");
     EXPECT_STREQ(ListFile.CurrentListTitle, "chosen.mxf");
-    EXPECT_EQ(TitleOf(mainWindow), "Marlix32 - chosen.mxf");
+    EXPECT_EQ(DialogDriver::TextOf(mainWindow), "Marlix32 - chosen.mxf");
 }
 
 TEST_F(ListFileTest, CancellingSaveAsKeepsTheTitleButTheNextSaveUsesFontAndFileName) {
@@ -322,7 +286,7 @@ TEST_F(ListFileTest, CancellingSaveAsKeepsTheTitleButTheNextSaveUsesFontAndFileN
     ASSERT_EQ(ListFile.CurrentListForm, 3);
     dialogs.ThenClick(IDCANCEL);
     Command(IDM_SAVE_LIST_AS);
-    EXPECT_EQ(TitleOf(mainWindow), "Marlix32 - kept.mxf");
+    EXPECT_EQ(DialogDriver::TextOf(mainWindow), "Marlix32 - kept.mxf");
     EXPECT_EQ(ListFile.CurrentListForm, 2);
     Command(IDM_SAVE_LIST);
     EXPECT_EQ(windows.Read("kept.mxf"),
@@ -349,7 +313,7 @@ TEST_F(ListFileTest, OpenDialogReadsTheChosenFileWhateverTheFilter) {
     dialogs.ThenClick(IDCANCEL);
     Command(IDM_OPEN_LIST);
     EXPECT_STREQ(ListFile.CurrentListTitle, "chosen.txt");
-    EXPECT_EQ(TitleOf(mainWindow), "Marlix32 - chosen.txt");
+    EXPECT_EQ(DialogDriver::TextOf(mainWindow), "Marlix32 - chosen.txt");
     EXPECT_EQ(Items(App.SelectedList), std::vector<std::string>{NameOf(2)});
     EXPECT_EQ(ListFile.CurrentListForm, 1);
 }
@@ -369,7 +333,7 @@ TEST_F(ListFileTest, OpenAndMergeThroughTheFileDialog) {
     ThenChooseFile(WindowsDirectory::Path("second.mxf"));
     Command(IDM_MERGE_LIST);
     EXPECT_EQ(Items(App.SelectedList), (std::vector<std::string>{NameOf(11), NameOf(0)}));
-    EXPECT_EQ(TitleOf(mainWindow), "Marlix32 - second.mxf");
+    EXPECT_EQ(DialogDriver::TextOf(mainWindow), "Marlix32 - second.mxf");
 }
 
 TEST_F(ListFileTest, NonMatchingDialogFollowsTheLanguageAndOnlyItsButtonClosesIt) {
@@ -396,8 +360,8 @@ TEST_F(ListFileTest, NonMatchingDialogFollowsTheLanguageAndOnlyItsButtonClosesIt
 // The demo list that scripts/run.sh users open against the demo atm.ini.
 TEST_F(MarlixTest, DemoListSelectsItsFontsAndSavesBackUnchanged) {
     const std::string demo = MARLIX_DEMO_DIR;
-    const std::string atm = FileBytes(demo + "/atm.ini");
-    const std::string sample = FileBytes(demo + "/sample.mxf");
+    const std::string atm = ReadFileBytes(demo + "/atm.ini");
+    const std::string sample = ReadFileBytes(demo + "/sample.mxf");
     ASSERT_FALSE(atm.empty() || sample.empty());
     windows.Write("atm.ini", atm);
     windows.Write("sample.mxf", sample);

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/language.h"
 #include "app/main_window.h"
 #include "app/shell_hooks.h"
 #include "listfile/list_file.h"
@@ -67,7 +68,11 @@ void WindowsDirectory::Remove(const std::string& name) {
 }
 
 std::string WindowsDirectory::Read(const std::string& name) const {
-    std::ifstream file(Path(name), std::ios::binary);
+    return ReadFileBytes(Path(name));
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
     std::ostringstream bytes;
     bytes << file.rdbuf();
     return bytes.str();
@@ -137,7 +142,23 @@ void MarlixTest::DestroyMainWindow() {
     PumpMessages();
 }
 
+void MarlixTest::ThenMessage(UINT textId, UINT captionId) {
+    dialogs.Then([textId, captionId](SeenDialog& dialog) {
+        char text[TextBufferSize], caption[TextBufferSize];
+        KWStrTbGetTxt(text, textId);
+        KWStrTbGetTxt(caption, captionId);
+        EXPECT_EQ(dialog.text, text);
+        EXPECT_EQ(dialog.caption, caption);
+        EXPECT_EQ(dialog.icon, "hand");
+        return IDOK;
+    });
+}
+
 std::vector<std::string> MarlixTest::Items(HWND listBox) const {
+    return ListItems(listBox);
+}
+
+std::vector<std::string> ListItems(HWND listBox) {
     std::vector<std::string> items;
     int count = static_cast<int>(SendMessageA(listBox, LB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {

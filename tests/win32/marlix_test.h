@@ -54,6 +54,9 @@ class MarlixTest : public ::testing::Test {
     void SelectItems(HWND listBox, const std::vector<std::string>& names);
     // Sends a command as the menu does, and runs what it posts.
     void Command(int id);
+    // Queues the check of the next message box (texts of the current language, hand icon) and
+    // its OK.
+    void ThenMessage(UINT textId, UINT captionId);
 
     WindowsDirectory windows;
     DialogDriver dialogs;
@@ -61,6 +64,11 @@ class MarlixTest : public ::testing::Test {
     std::vector<HelpCall> helps;
     HWND mainWindow = nullptr;
 };
+
+// The items of any list box, in its order.
+std::vector<std::string> ListItems(HWND listBox);
+// A file's bytes as they are on disk; empty when it cannot be read.
+std::string ReadFileBytes(const std::string& path);
 
 // Fonts that a test catalogue holds: "name=C:\PSFONTS\PFM\xxx.PFM,C:\PSFONTS\xxx.PFB" lines.
 std::vector<std::string> SampleFontLines(int count);

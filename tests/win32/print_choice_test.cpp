@@ -21,12 +21,6 @@ RadioState Radios(HWND dialog) {
             IsDlgButtonChecked(dialog, IDC_PRINT_SELECTED) == BST_CHECKED};
 }
 
-// A click as the button reports it, handled before this returns.
-void ClickNow(HWND dialog, int id) {
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-
 std::string PrinterLine() {
     char line[PrinterLineSize];
     FormatPrinterLine(line);
@@ -83,7 +77,7 @@ TEST_F(PrintTest, ChoiceFollowsTheCountsOfTheTwoLists) {
         RadioState shown{};
         dialogs.Then([&](SeenDialog& seen) {
             for (int id : row.clicks)
-                ClickNow(seen.window, id);
+                DialogDriver::ClickNow(seen.window, id);
             shown = Radios(seen.window);
             return IDOK;
         });
@@ -104,27 +98,13 @@ TEST_F(PrintTest, CancelKeepsTheEarlierChoiceAndStartsNoJob) {
     dialogs.Then([](SeenDialog& seen) {
         // The dialog proposes its own choice afresh; the user picks the other list, then cancels.
         EXPECT_EQ(IsDlgButtonChecked(seen.window, IDC_PRINT_ATM_LIST), BST_CHECKED);
-        ClickNow(seen.window, IDC_PRINT_ATM_LIST);
+        DialogDriver::ClickNow(seen.window, IDC_PRINT_ATM_LIST);
         return IDCANCEL;
     });
     // With this printer entry a job would report that it cannot print: nothing must follow.
     RunPrintCommand(mainWindow);
     EXPECT_EQ(Printing.PrintListChoice, 2);
     EXPECT_EQ(dialogs.Seen().back().caption, "Print");
-}
-
-TEST_F(PrintTest, HelpButtonAsksForTopic17AndKeepsTheDialogOpen) {
-    OpenMainWindow(5, 0);
-    dialogs.Then([](SeenDialog& seen) {
-        ClickNow(seen.window, IDC_PRINT_HELP);
-        EXPECT_TRUE(IsWindow(seen.window));
-        return IDCANCEL;
-    });
-    EXPECT_EQ(RunChoiceDialog(), 0);
-    ASSERT_EQ(helps.size(), 1u);
-    EXPECT_EQ(helps[0].file, "Marlix.hlp");
-    EXPECT_EQ(helps[0].command, UINT(HELP_CONTEXT));
-    EXPECT_EQ(helps[0].data, 17u);
 }
 
 TEST_F(PrintTest, PrinterLineFromTheDefaultPrinterEntry) {

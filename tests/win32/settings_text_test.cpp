@@ -4,14 +4,7 @@
 #include "app/language.h"
 #include "app/main_window.h"
 #include "resource.h"
-
-namespace {
-std::string MenuText(HMENU menu, UINT position) {
-    char text[128] = "";
-    GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
-    return text;
-}
-} // namespace
+#include "window_probe.h"
 
 TEST_F(MarlixTest, SpanishTextsAreTheCodePage1252BytesOfTheTable) {
     ASSERT_TRUE(CreateMainWindow());
@@ -72,15 +65,4 @@ TEST_F(MarlixTest, WarningSettingIsNormalisedAndWrittenAtStart) {
     EXPECT_TRUE(Language.WarnOnFontChange);
     EXPECT_EQ(ReadSettingValue("Options", "Warn01"), 1);
     EXPECT_EQ(ReadSettingValue("Options", "Language"), 0);
-}
-
-TEST_F(MarlixTest, MessageBoxTextsFollowTheLanguage) {
-    ASSERT_TRUE(CreateMainWindow());
-    SetLanguage(300);
-    dialogs.ThenClick(IDOK);
-    KWStrTbMsgBox(mainWindow, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION, MB_ICONHAND);
-    ASSERT_EQ(dialogs.Seen().size(), 1u);
-    EXPECT_EQ(dialogs.Seen()[0].caption, "Archivo WIN.INI");
-    EXPECT_EQ(dialogs.Seen()[0].text, "No pude tener acceso al archivo WIN.INI.");
-    EXPECT_EQ(dialogs.Seen()[0].icon, "hand");
 }

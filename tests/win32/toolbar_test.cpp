@@ -16,13 +16,7 @@ class ToolbarButtons : public MarlixTest {
         MarlixTest::SetUp();
         ASSERT_TRUE(CreateMainWindow());
     }
-    ToolbarButton& Button(int id) {
-        for (ToolbarButton& button : Toolbar.ToolbarButtons)
-            if (button.id == id)
-                return button;
-        ADD_FAILURE() << "no button " << id;
-        return Toolbar.ToolbarButtons[0];
-    }
+    static ToolbarButton& Button(int id) { return ToolbarButtonOf(id); }
     // The mouse as the system sends it to a button: moves, presses, releases (button pixels).
     void MoveOn(int id, int x = 12, int y = 10) { Send(id, WM_MOUSEMOVE, 0, x, y); }
     void Press(int id) { Send(id, WM_LBUTTONDOWN, MK_LBUTTON, 12, 10); }

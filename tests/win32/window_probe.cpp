@@ -144,3 +144,25 @@ int TextDifference(HWND window, POINT origin, const std::string& text, COLORREF 
     return ::testing::AssertionFailure()
            << differences << " pixels differ from bitmap " << bitmapId;
 }
+
+LOGFONTA WindowFont(HWND window) {
+    LOGFONTA font = {};
+    HDC dc = GetDC(window);
+    GetObjectA(GetCurrentObject(dc, OBJ_FONT), sizeof font, &font);
+    ReleaseDC(window, dc);
+    return font;
+}
+
+ToolbarButton& ToolbarButtonOf(int id) {
+    for (ToolbarButton& button : Toolbar.ToolbarButtons)
+        if (button.id == id)
+            return button;
+    ADD_FAILURE() << "no button " << id;
+    return Toolbar.ToolbarButtons[0];
+}
+
+std::string MenuText(HMENU menu, UINT position) {
+    char text[128] = "";
+    GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
+    return text;
+}

@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "controls/toolbar.h"
+
 // Subclasses a window and records every WM_COMMAND it receives (low word of wParam, lParam),
 // in order. When swallow is set the commands stop there; otherwise they run as usual.
 class CommandLog {
@@ -34,12 +36,21 @@ class CommandLog {
 // Takes the WM_COMMAND messages waiting in the queue for the window, without running them.
 std::vector<int> TakePostedCommands(HWND window);
 
+// The toolbar button with this id (a test failure, and the first button, when there is none).
+ToolbarButton& ToolbarButtonOf(int id);
+
 // A left click (or double click) on a list box item, as the mouse makes it.
 void ClickListItem(HWND listBox, int index, bool doubleClick = false, UINT keys = 0);
 
 // Offers a key press to TranslateAcceleratorA with the main window's table 5, the modifier keys
 // held; returns whether the table translated it (its command has then run).
 bool PressAccelerator(HWND mainWindow, UINT virtualKey, bool control, bool alt);
+
+// The text of a menu item by its position.
+std::string MenuText(HMENU menu, UINT position);
+
+// The font selected into a window's own drawing context (the font sample draws with it).
+LOGFONTA WindowFont(HWND window);
 
 // Pixels of a window as they are on screen (client coordinates).
 COLORREF PixelAt(HWND window, int x, int y);

@@ -97,27 +97,8 @@ TEST_F(WinIniTest, OkWithoutASelectionDoesNothing) {
               (std::vector<std::string>{SampleFontName(2), SampleFontName(1)}));
     EXPECT_STREQ(ListFile.CurrentListTitle, "a");
     EXPECT_TRUE(events.empty()) << "no broadcast";
-    EXPECT_TRUE(toolbarCommands.empty());
+    EXPECT_TRUE(toolbar->Entries().empty());
     EXPECT_TRUE(beeps.empty());
-}
-
-TEST_F(WinIniTest, HelpAsksForTheTopicOfTheModeAndKeepsTheDialog) {
-    windows.Write("win.ini", MixedWinIni);
-    ASSERT_TRUE(CreateMainWindow());
-    for (int mode : {SectionSave, SectionOpen}) {
-        dialogs.Then([](SeenDialog& dialog) {
-            SendMessageA(dialog.window, WM_COMMAND, MAKEWPARAM(IDC_SECTION_HELP, BN_CLICKED),
-                         reinterpret_cast<LPARAM>(GetDlgItem(dialog.window, IDC_SECTION_HELP)));
-            EXPECT_TRUE(IsWindowVisible(dialog.window));
-            return IDCANCEL;
-        });
-        EXPECT_EQ(RunSectionDialog(mainWindow, mode), 0);
-    }
-    ASSERT_EQ(helps.size(), 2u);
-    EXPECT_EQ(helps[0].file, "Marlix.hlp");
-    EXPECT_EQ(helps[0].command, static_cast<UINT>(HELP_CONTEXT));
-    EXPECT_EQ(helps[0].data, 10u);
-    EXPECT_EQ(helps[1].data, 20u);
 }
 
 TEST_F(WinIniTest, SpanishDialogTexts) {
@@ -168,9 +149,9 @@ TEST_F(WinIniTest, OpeningASectionReplacesTheSelectionClearsTheTitleAndEnablesTh
               (std::vector<std::string>{SampleFontName(2), SampleFontName(0), SampleFontName(4)}));
     EXPECT_EQ(App.SelectedFontCount, 2u);
     EXPECT_STREQ(ListFile.CurrentListTitle, "");
-    EXPECT_EQ(toolbarCommands,
-              (std::vector<std::pair<WPARAM, LPARAM>>{{ToolbarEnable, ButtonSaveList},
-                                                      {ToolbarEnable, ButtonSaveWinIni}}));
+    EXPECT_EQ(toolbar->Entries(),
+              (std::vector<std::pair<int, LPARAM>>{{ToolbarEnable, ButtonSaveList},
+                                                   {ToolbarEnable, ButtonSaveWinIni}}));
 }
 
 TEST_F(WinIniTest, DoubleClickOpensTheSectionLikeOk) {
@@ -185,7 +166,7 @@ TEST_F(WinIniTest, DoubleClickOpensTheSectionLikeOk) {
     });
     EXPECT_EQ(RunSectionDialog(mainWindow, SectionOpen), 1);
     EXPECT_EQ(Items(App.SelectedList), (std::vector<std::string>{SampleFontName(2)}));
-    EXPECT_EQ(toolbarCommands.size(), 2u);
+    EXPECT_EQ(toolbar->Entries().size(), 2u);
 }
 
 // The section vanished between the listing and OK: nothing changes, the buttons are left alone.
@@ -204,7 +185,7 @@ TEST_F(WinIniTest, OpenOfAVanishedSectionChangesNothingAndOfAnUnmatchedOneEmptie
     EXPECT_EQ(RunSectionDialog(mainWindow, SectionOpen), 1);
     EXPECT_EQ(Items(App.SelectedList), (std::vector<std::string>{SampleFontName(4)}));
     EXPECT_STREQ(ListFile.CurrentListTitle, "fonts.mxf");
-    EXPECT_TRUE(toolbarCommands.empty());
+    EXPECT_TRUE(toolbar->Entries().empty());
     EXPECT_TRUE(dialogs.Seen().size() == 1 && beeps.empty()) << "nothing reported";
 
     ThenChooseSection("PostScript,LPT2");
@@ -216,7 +197,7 @@ TEST_F(WinIniTest, OpenOfAVanishedSectionChangesNothingAndOfAnUnmatchedOneEmptie
     ASSERT_EQ(dialogs.Seen().size(), 4u);
     EXPECT_EQ(dialogs.Seen()[2].caption, "Non-Matching Items");
     EXPECT_EQ(dialogs.Seen()[3].text, "Could not find any matching font data in list.");
-    EXPECT_EQ(toolbarCommands.size(), 2u);
+    EXPECT_EQ(toolbar->Entries().size(), 2u);
 }
 
 } // namespace

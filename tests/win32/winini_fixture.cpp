@@ -5,23 +5,15 @@
 #include "resource.h"
 
 std::vector<std::string> WinIniTest::events;
-std::vector<std::pair<WPARAM, LPARAM>> WinIniTest::toolbarCommands;
 
 namespace {
 
 const char ProbeClass[] = "WinIniTestFontChangeProbe";
-WNDPROC toolbarProcedure;
 
 LRESULT CALLBACK ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_FONTCHANGE)
         WinIniTest::events.push_back("fontchange");
     return DefWindowProcA(window, message, wParam, lParam);
-}
-
-LRESULT CALLBACK ToolbarLogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COMMAND)
-        WinIniTest::toolbarCommands.push_back({wParam, lParam});
-    return CallWindowProcA(toolbarProcedure, window, message, wParam, lParam);
 }
 
 } // namespace
@@ -46,7 +38,6 @@ std::string SoftfontLines(const std::vector<int>& fonts) {
 void WinIniTest::SetUp() {
     MarlixTest::SetUp();
     events.clear();
-    toolbarCommands.clear();
     WNDCLASSA probeClass = {};
     probeClass.lpfnWndProc = ProbeProc;
     probeClass.hInstance = GetModuleHandleA(nullptr);
@@ -59,16 +50,14 @@ void WinIniTest::SetUp() {
 
 void WinIniTest::TearDown() {
     DestroyWindow(probe);
+    toolbar.reset();
     MarlixTest::TearDown();
 }
 
 HWND WinIniTest::CreateMainWindowLogged() {
     HWND window = CreateMainWindow();
-    if (window) {
-        toolbarProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-            App.Toolbar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ToolbarLogProc)));
-    }
-    toolbarCommands.clear();
+    if (window)
+        toolbar = std::make_unique<CommandLog>(App.Toolbar, false);
     return window;
 }
 

@@ -5,9 +5,13 @@
 
 #include "marlix_test.h"
 
+#include <memory>
+
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "window_probe.h"
 
 // Font i of SampleFontLines: its name and its FileEntry as the catalogue holds it (with CR LF).
 std::string SampleFontName(int i);
@@ -20,8 +24,6 @@ class WinIniTest : public MarlixTest {
     // Events in the order they happened: "fontchange" (the other window saw WM_FONTCHANGE) and
     // "warning" (the warning dialog was up).
     static std::vector<std::string> events;
-    // The toolbar's WM_COMMAND (wParam, lParam) pairs since CreateMainWindowLogged.
-    static std::vector<std::pair<WPARAM, LPARAM>> toolbarCommands;
 
   protected:
     void SetUp() override;
@@ -38,4 +40,5 @@ class WinIniTest : public MarlixTest {
 
     std::vector<std::string> sectionItems; // items of the last dialog 1020 answered
     HWND probe = nullptr;                  // the other top-level window
+    std::unique_ptr<CommandLog> toolbar;   // set by CreateMainWindowLogged
 };

@@ -23,20 +23,6 @@ std::vector<std::string> RealWinIniPaths() {
     return paths;
 }
 
-std::string ReadBytes(const std::string& path) {
-    std::string bytes;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return bytes;
-    bytes.resize(GetFileSize(file, nullptr));
-    DWORD read = 0;
-    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-    CloseHandle(file);
-    bytes.resize(read);
-    return bytes;
-}
-
 TEST_F(WinIniTest, RealFilesChangeOnlyTheChosenSectionAndOpenBackToTheSameFonts) {
     WriteSettings("[Options]\r\nWarn01=0\r\n");
     WriteAtmIni(SampleFontLines(9));
@@ -45,7 +31,7 @@ TEST_F(WinIniTest, RealFilesChangeOnlyTheChosenSectionAndOpenBackToTheSameFonts)
     ASSERT_TRUE(CreateMainWindowLogged());
     int saved = 0;
     for (const std::string& path : paths) {
-        const std::string original = ReadBytes(path);
+        const std::string original = ReadFileBytes(path);
         ASSERT_FALSE(original.empty()) << path;
         for (const PrinterSectionRef& section : ListPrinterSections(original.c_str())) {
             SCOPED_TRACE(path + " [" + section.name + "]");
@@ -70,13 +56,13 @@ TEST_F(WinIniTest, RealFilesChangeOnlyTheChosenSectionAndOpenBackToTheSameFonts)
             SendMessageA(App.SelectedList, LB_SETSEL, TRUE, -1);
             ::MoveSelectedFonts(App.AtmList, App.SelectedList);
             SelectFonts({0, 1});
-            toolbarCommands.clear();
+            toolbar->Clear();
             ThenChooseSection(section.name);
             ASSERT_EQ(RunSectionDialog(mainWindow, SectionOpen), 1);
             EXPECT_EQ(Items(App.SelectedList),
                       (std::vector<std::string>{SampleFontName(5), SampleFontName(2),
                                                 SampleFontName(7)}));
-            EXPECT_EQ(toolbarCommands.size(), 2u);
+            EXPECT_EQ(toolbar->Entries().size(), 2u);
             EXPECT_EQ(windows.Read("win.ini"), written) << "opening writes nothing";
         }
     }
