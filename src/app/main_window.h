@@ -27,6 +27,9 @@ extern MainWindowState App;
 bool RegisterMarlixClasses(HINSTANCE instance);
 // Takes the list file named on the command line (sets OpenListOnStart, path and title).
 void TakeCommandLine(const char* commandLine);
+// A fresh start of the program's state for this instance: the command line's file taken, the
+// main window created and shown. Returns the window, or none.
+HWND StartMainWindow(HINSTANCE instance, const char* commandLine, int showState);
 // Creates the main window at the stored geometry; WM_CREATE has run when it returns.
 HWND CreateMainWindow();
 // Destroys FontSampleWindow if it is open and forgets it.

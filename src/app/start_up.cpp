@@ -62,3 +62,14 @@ void TakeCommandLine(const char* commandLine) {
                       sizeof ListFile.CurrentListTitle);
     }
 }
+
+HWND StartMainWindow(HINSTANCE instance, const char* commandLine, int showState) {
+    App = MainWindowState();
+    App.ProgramInstance = instance;
+    ListFile = ListFileState();
+    TakeCommandLine(commandLine);
+    HWND window = CreateMainWindow();
+    if (window)
+        ShowWindow(window, showState);
+    return window;
+}

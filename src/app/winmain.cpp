@@ -6,19 +6,13 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showState) {
     if (!RegisterMarlixClasses(instance))
         return 0;
-    App = MainWindowState();
-    App.ProgramInstance = instance;
-
-    TakeCommandLine(commandLine);
-
+    // The About box's rich-edit control; the program runs on without it.
     HMODULE richEdit = LoadLibraryA("RICHED32.DLL");
-    HWND window = CreateMainWindow();
-    if (!window) {
+    if (!StartMainWindow(instance, commandLine, showState)) {
         if (richEdit)
             FreeLibrary(richEdit);
         return 0;
     }
-    ShowWindow(window, showState);
     HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDA_ACCELERATORS));
 
     MSG message;

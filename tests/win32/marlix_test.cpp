@@ -123,14 +123,7 @@ int MarlixTest::ReadSettingValue(const char* section, const char* key, int defau
 }
 
 HWND MarlixTest::CreateMainWindow(const char* commandLine) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    App = MainWindowState();
-    App.ProgramInstance = instance;
-    ListFile = ListFileState();
-    TakeCommandLine(commandLine);
-    mainWindow = ::CreateMainWindow();
-    if (mainWindow)
-        ShowWindow(mainWindow, SW_SHOWNORMAL);
+    mainWindow = StartMainWindow(GetModuleHandleA(nullptr), commandLine, SW_SHOWNORMAL);
     PumpMessages();
     return mainWindow;
 }

@@ -14,18 +14,6 @@
 
 namespace {
 
-// Creates the main window as the program does, without running what it posts.
-HWND CreateWithoutPumping(const char* commandLine) {
-    App = MainWindowState();
-    App.ProgramInstance = GetModuleHandleA(nullptr);
-    ListFile = ListFileState();
-    TakeCommandLine(commandLine);
-    HWND window = CreateMainWindow();
-    if (window)
-        ShowWindow(window, SW_SHOWNORMAL);
-    return window;
-}
-
 RECT OuterRect(HWND window) {
     RECT outer = {};
     GetWindowRect(window, &outer);
@@ -52,7 +40,7 @@ HDROP MakeDrop(const std::vector<std::string>& paths) {
 class StartUp : public MarlixTest {
   protected:
     void Start(const char* commandLine) {
-        mainWindow = CreateWithoutPumping(commandLine);
+        mainWindow = StartMainWindow(GetModuleHandleA(nullptr), commandLine, SW_SHOWNORMAL);
         ASSERT_TRUE(mainWindow);
     }
     void Drop(const std::vector<std::string>& paths) {

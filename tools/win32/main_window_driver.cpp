@@ -58,14 +58,7 @@ HWND StartMainWindow(const char* commandLine) {
     static bool registered = RegisterMarlixClasses(GetModuleHandleA(nullptr));
     if (!registered)
         return nullptr;
-    App = MainWindowState();
-    App.ProgramInstance = GetModuleHandleA(nullptr);
-    ListFile = ListFileState();
-    TakeCommandLine(commandLine);
-    HWND window = CreateMainWindow();
-    if (window)
-        ShowWindow(window, SW_SHOWNORMAL);
-    return window;
+    return ::StartMainWindow(GetModuleHandleA(nullptr), commandLine, SW_SHOWNORMAL);
 }
 
 void RunUntilIdle() {
