@@ -7,7 +7,6 @@
 #include "app/language.h"
 #include "app/main_window.h"
 #include "app/shell_hooks.h"
-#include "listfile/list_file.h"
 
 namespace {
 MarlixTest* current;
