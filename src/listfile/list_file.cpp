@@ -18,6 +18,7 @@
 #include "resource.h"
 
 ListFileState ListFile;
+ListFileState SettledListFile;
 
 namespace {
 
@@ -48,8 +49,9 @@ bool OpenListFile(HWND owner, bool merge) {
         std::vector<char> text;
         switch (ReadWholeFile(ListFile.CurrentListPath, text)) {
         case WholeFileRead::CannotOpen:
-            SoundBeep(MB_ICONERROR);
-            return false;
+            // Held by another program, gone, or no file at all: say so, and forget the name.
+            ListFile = SettledListFile;
+            return ReportFailure(owner, IDS_LIST_NOT_OPENED, IDS_OPEN_LIST_CAPTION);
         case WholeFileRead::NoMemory:
             ReportFailure(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
             break;
@@ -96,8 +98,8 @@ bool SaveListFile(HWND owner, HWND list, int mode) {
         } catch (const std::bad_alloc&) {
         }
         if (!saved) {
-            ReportFailure(owner, IDS_LIST_NOT_SAVED, IDS_SAVE_FILE_CAPTION);
-            return false;
+            ListFile = SettledListFile;
+            return ReportFailure(owner, IDS_LIST_NOT_SAVED, IDS_SAVE_FILE_CAPTION);
         }
         break;
     }

@@ -9,6 +9,10 @@ struct ListFileState {
     int CurrentListForm = 0;         // form of the font lines: 1, 2 or 3
 };
 extern ListFileState ListFile;
+// ListFile as the last finished read, save or change of the title left it. A file that a dialog,
+// a drop or the command line named but that could not be read or written gives way to it again,
+// so that "Save" writes only to a file the program really read or wrote.
+extern ListFileState SettledListFile;
 
 enum AskKind { AskOpen = 0, AskSave = 1 };
 enum SaveMode { SaveToCurrent = 1, SaveAs = 10 };

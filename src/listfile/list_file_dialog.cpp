@@ -67,4 +67,5 @@ void UpdateWindowTitle(bool hasFile) {
     if (!hasFile)
         std::memset(ListFile.CurrentListTitle, 0, sizeof ListFile.CurrentListTitle);
     SetWindowTextA(App.MainWindow, WindowTitleText(hasFile, ListFile.CurrentListTitle).c_str());
+    SettledListFile = ListFile;
 }

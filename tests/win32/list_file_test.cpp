@@ -11,6 +11,7 @@
 #include "listfile/list_file.h"
 #include "listfile/list_matching_win.h"
 #include "resource.h"
+#include "window_probe.h"
 
 namespace {
 
@@ -155,14 +156,54 @@ TEST_F(ListFileTest, ReadFailuresAreReportedAndLeaveNoFileInTheTitle) {
     EXPECT_EQ(App.SelectedFontCount, 0u);
 }
 
-TEST_F(ListFileTest, MissingFileOnlyBeepsAndKeepsTheTitle) {
-    NameListFile("good.mxf");
-    UpdateWindowTitle(true);
-    NameListFile("missing.mxf");
+// Another program holds keep.mxf open (no sharing), or it is gone: the open says so, and the
+// program goes back to the file it had, so that F2 never writes over a list it did not read.
+TEST_F(ListFileTest, AListThatCannotBeOpenedIsReportedAndNeverOverwrittenBySave) {
+    const std::string kept = "[Fonts]\r\n" + NameOf(2) + "\r\n[EndFonts]\r\n";
+    windows.Write("keep.mxf", kept);
     windows.Remove("missing.mxf");
-    EXPECT_FALSE(OpenNamed(false));
-    EXPECT_EQ(beeps, std::vector<UINT>{MB_ICONERROR});
-    EXPECT_EQ(DialogDriver::TextOf(mainWindow), "Marlix32 - good.mxf");
+    const std::string keep = WindowsDirectory::Path("keep.mxf");
+    HANDLE held = CreateFileA(keep.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    for (const char* name : {"keep.mxf", "missing.mxf"}) {
+        SCOPED_TRACE(name);
+        // Named on the command line: afterwards there is no current file, so F2 asks.
+        DestroyMainWindow();
+        ThenMessage(IDS_LIST_NOT_OPENED, IDS_OPEN_LIST_CAPTION);
+        beeps.clear();
+        ASSERT_TRUE(CreateMainWindow(WindowsDirectory::Path(name).c_str()));
+        EXPECT_EQ(beeps, std::vector<UINT>{MB_ICONERROR});
+        EXPECT_STREQ(ListFile.CurrentListTitle, "");
+        SelectItems(App.AtmList, {NameOf(4)});
+        Command(IDM_ADD_FONTS);
+        dialogs.Then([](SeenDialog& dialog) {
+            EXPECT_EQ(dialog.caption, "Save List File");
+            return IDCANCEL;
+        });
+        EXPECT_TRUE(PressAccelerator(mainWindow, VK_F2, false, false));
+        PumpMessages();
+
+        // Dropped while good.mxf is the current file: that stays the file F2 writes.
+        Select({NameOf(6)});
+        NameListFile("good.mxf");
+        ListFile.CurrentListForm = 3;
+        Command(IDM_SAVE_LIST);
+        ThenMessage(IDS_LIST_NOT_OPENED, IDS_OPEN_LIST_CAPTION);
+        SendMessageA(mainWindow, WM_DROPFILES,
+                     reinterpret_cast<WPARAM>(MakeDrop({WindowsDirectory::Path(name)})), 0);
+        PumpMessages();
+        EXPECT_EQ(DialogDriver::TextOf(mainWindow), "Marlix32 - good.mxf");
+        EXPECT_EQ(ListFile.CurrentListPath, WindowsDirectory::Path("good.mxf"));
+        EXPECT_STREQ(ListFile.CurrentListTitle, "good.mxf");
+        EXPECT_EQ(ListFile.CurrentListForm, 3);
+        Select({NameOf(7)});
+        EXPECT_TRUE(PressAccelerator(mainWindow, VK_F2, false, false));
+        EXPECT_EQ(windows.Read("good.mxf"), "[Fonts]\r\n" + NameOf(7) + "\r\n[EndFonts]\r\n");
+    }
+    CloseHandle(held);
+    EXPECT_EQ(windows.Read("keep.mxf"), kept);
+    EXPECT_FALSE(windows.Exists("missing.mxf"));
 }
 
 TEST_F(ListFileTest, UnmatchedNamesAreListedInLowerCaseAndTheMatchedOnesSelected) {

@@ -2,9 +2,6 @@
 // the geometry written at every kind of close, and files dropped on the window.
 #include "marlix_test.h"
 
-#include <shellapi.h>
-#include <shlobj.h>
-
 #include "app/geometry.h"
 #include "app/main_window.h"
 #include "controls/toolbar.h"
@@ -18,23 +15,6 @@ RECT OuterRect(HWND window) {
     RECT outer = {};
     GetWindowRect(window, &outer);
     return outer;
-}
-
-// A drop of these files as the shell makes it: a DROPFILES header followed by the paths, each
-// zero-terminated, and one more zero at the end.
-HDROP MakeDrop(const std::vector<std::string>& paths) {
-    std::string names;
-    for (const std::string& path : paths)
-        names += path + '\0';
-    names += '\0';
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + names.size());
-    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
-    header->pFiles = sizeof(DROPFILES);
-    header->pt = {100, 100};
-    header->fWide = FALSE;
-    memcpy(reinterpret_cast<char*>(header) + sizeof(DROPFILES), names.data(), names.size());
-    GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
 }
 
 class StartUp : public MarlixTest {

@@ -1,5 +1,7 @@
 #include "window_probe.h"
 
+#include <shlobj.h>
+
 #include <map>
 
 #include "resource.h"
@@ -165,4 +167,21 @@ std::string MenuText(HMENU menu, UINT position) {
     char text[128] = "";
     GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
     return text;
+}
+
+// A drop of these files as the shell makes it: a DROPFILES header followed by the paths, each
+// zero-terminated, and one more zero at the end.
+HDROP MakeDrop(const std::vector<std::string>& paths) {
+    std::string names;
+    for (const std::string& path : paths)
+        names += path + '\0';
+    names += '\0';
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + names.size());
+    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
+    header->pFiles = sizeof(DROPFILES);
+    header->pt = {100, 100};
+    header->fWide = FALSE;
+    memcpy(reinterpret_cast<char*>(header) + sizeof(DROPFILES), names.data(), names.size());
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
@@ -41,6 +42,9 @@ ToolbarButton& ToolbarButtonOf(int id);
 
 // A left click (or double click) on a list box item, as the mouse makes it.
 void ClickListItem(HWND listBox, int index, bool doubleClick = false, UINT keys = 0);
+
+// A drop of these files as the shell makes it (the receiver frees it with DragFinish).
+HDROP MakeDrop(const std::vector<std::string>& paths);
 
 // Offers a key press to TranslateAcceleratorA with the main window's table 5, the modifier keys
 // held; returns whether the table translated it (its command has then run).
