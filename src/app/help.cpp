@@ -29,6 +29,11 @@ bool LoadBook() {
     return true;
 }
 
+// One character in upper case, by the ANSI code page's rules.
+ULONG_PTR UpperAnsi(ULONG_PTR character) {
+    return reinterpret_cast<ULONG_PTR>(CharUpperA(reinterpret_cast<LPSTR>(character & 0xFF)));
+}
+
 HWND Child(int id) {
     return GetDlgItem(Help.Window, id);
 }
@@ -216,6 +221,35 @@ void ShowOwnHelp(HWND owner, int topic, const char* keyword) {
 }
 
 } // namespace
+
+bool HelpWindowKey(const MSG& message) {
+    if (!Help.Window || !(message.hwnd == Help.Window || IsChild(Help.Window, message.hwnd)))
+        return false;
+    const bool control = GetKeyState(VK_CONTROL) < 0, alt = GetKeyState(VK_MENU) < 0;
+    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && !control && !alt) {
+        const bool back = GetKeyState(VK_SHIFT) < 0;
+        if (HWND next = GetNextDlgTabItem(Help.Window, GetFocus(), back))
+            SetFocus(next);
+        return true;
+    }
+    if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
+        PostMessageA(Help.Window, WM_CLOSE, 0, 0);
+        return true;
+    }
+    if (message.message == WM_SYSCHAR) {
+        const std::string& label = Help.Book.findLabel;
+        const size_t mark = label.find('&');
+        if (mark == std::string::npos || mark + 1 >= label.size())
+            return false;
+        if (UpperAnsi(message.wParam) != UpperAnsi(static_cast<unsigned char>(label[mark + 1])))
+            return false;
+        HWND find = Child(IDC_HELP_FIND);
+        SetFocus(find);
+        SendMessageA(find, EM_SETSEL, 0, -1);
+        return true;
+    }
+    return false;
+}
 
 void ShowHelpTopic(HWND owner, const char* file, UINT command, ULONG_PTR data) {
     if (CallWinHelp(owner, file, command, data))

@@ -30,6 +30,10 @@ void TakeCommandLine(const char* commandLine);
 // A fresh start of the program's state for this instance: the command line's file taken, the
 // main window created and shown. Returns the window, or none.
 HWND StartMainWindow(HINSTANCE instance, const char* commandLine, int showState);
+// Runs one message of the program's loop. The accelerator table acts only on messages for the
+// main window and its children (in the help window Ctrl+Insert copies text), and the help
+// window's keys are handled there as a dialog's.
+void DispatchProgramMessage(MSG& message, HACCEL accelerators);
 // Creates the main window at the stored geometry; WM_CREATE has run when it returns.
 HWND CreateMainWindow();
 // Destroys FontSampleWindow if it is open and forgets it.

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/command_line.h"
+#include "app/help.h"
 #include "listfile/list_file.h"
 
 #include "app/settings.h"
@@ -66,10 +67,21 @@ void TakeCommandLine(const char* commandLine) {
 HWND StartMainWindow(HINSTANCE instance, const char* commandLine, int showState) {
     App = MainWindowState();
     App.ProgramInstance = instance;
-    ListFile = ListFileState();
+    ListFile = SettledListFile = ListFileState();
     TakeCommandLine(commandLine);
     HWND window = CreateMainWindow();
     if (window)
         ShowWindow(window, showState);
     return window;
+}
+
+void DispatchProgramMessage(MSG& message, HACCEL accelerators) {
+    const bool forMainWindow =
+        App.MainWindow && (message.hwnd == App.MainWindow || IsChild(App.MainWindow, message.hwnd));
+    if (forMainWindow && TranslateAcceleratorA(App.MainWindow, accelerators, &message))
+        return;
+    if (HelpWindowKey(message))
+        return;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
 }

@@ -16,12 +16,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showSta
     HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDA_ACCELERATORS));
 
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (!TranslateAcceleratorA(App.MainWindow, accelerators, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-    }
+    while (GetMessageA(&message, nullptr, 0, 0) > 0)
+        DispatchProgramMessage(message, accelerators);
     if (richEdit)
         FreeLibrary(richEdit);
     return static_cast<int>(message.wParam);

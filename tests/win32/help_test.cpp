@@ -7,10 +7,13 @@
 
 #include "app/help.h"
 #include "app/language.h"
+#include "app/main_window.h"
 #include "app/shell_hooks.h"
+#include "controls/toolbar.h"
 #include "print/print.h"
 #include "winini/section_dialog.h"
 #include "resource.h"
+#include "window_probe.h"
 
 namespace {
 
@@ -206,6 +209,55 @@ TEST_F(HelpTest, WineWinHelpFailsWithAHelpFilePresent) {
     Ask("Marlix.hlp", HELP_CONTEXT, 17);
     EXPECT_EQ(Caption(), "Marlix32 Help - Printing");
     windows.Remove("Marlix.hlp");
+}
+
+// The main window's keys stay in the main window: in the help window they are its own, as in a
+// dialog.
+TEST_F(HelpTest, KeysInTheHelpWindowWorkThereAndNotInTheMainWindow) {
+    ASSERT_TRUE(CreateMainWindow());
+    SelectItems(App.AtmList, {Items(App.AtmList)[1]});
+    SendMessageA(App.Toolbar, WM_COMMAND, ToolbarEnable, ButtonSaveList);
+    Ask("Marlix.hlp", HELP_CONTEXT, 24);
+    HWND text = GetDlgItem(Help.Window, IDC_HELP_TEXT);
+    ASSERT_EQ(GetFocus(), text);
+    const std::vector<std::string> atmList = Items(App.AtmList);
+    for (WORD copy : {WORD(VK_INSERT), WORD('C')}) {
+        SendMessageA(text, EM_SETSEL, 0, 11);
+        OpenClipboard(nullptr) && EmptyClipboard() && CloseClipboard();
+        PressKeys({VK_CONTROL, copy});
+        EXPECT_EQ(Items(App.AtmList), atmList) << "nothing moves into the selected list";
+        EXPECT_TRUE(Items(App.SelectedList).empty());
+        std::string copied;
+        if (OpenClipboard(nullptr)) {
+            if (HANDLE data = GetClipboardData(CF_TEXT)) {
+                copied = static_cast<const char*>(GlobalLock(data));
+                GlobalUnlock(data);
+            }
+            CloseClipboard();
+        }
+        EXPECT_EQ(copied, Text(IDC_HELP_TEXT).substr(0, 11));
+    }
+    // F2, F3 and Ctrl+S open nothing (a dialog would fail the test).
+    PressKeys({VK_F2});
+    PressKeys({VK_F3});
+    PressKeys({VK_CONTROL, 'S'});
+    EXPECT_EQ(App.FontSampleWindow, nullptr);
+
+    HWND find = GetDlgItem(Help.Window, IDC_HELP_FIND);
+    HWND topics = GetDlgItem(Help.Window, IDC_HELP_TOPICS);
+    PressKeys({VK_TAB});
+    EXPECT_EQ(GetFocus(), find) << "round from the text to the search box";
+    PressKeys({VK_TAB});
+    EXPECT_EQ(GetFocus(), topics);
+    PressKeys({VK_SHIFT, VK_TAB});
+    EXPECT_EQ(GetFocus(), find);
+    SetFocus(text);
+    PressKeys({VK_MENU, 'F'});
+    EXPECT_EQ(GetFocus(), find) << "the mnemonic of Find";
+    HWND window = Help.Window;
+    PressKeys({VK_ESCAPE});
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_TRUE(Items(App.SelectedList).empty());
 }
 
 TEST_F(HelpTest, OneHelpWindowThatGoesWithTheMainWindow) {

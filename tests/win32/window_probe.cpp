@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "app/main_window.h"
 #include "resource.h"
 
 namespace {
@@ -184,4 +185,30 @@ HDROP MakeDrop(const std::vector<std::string>& paths) {
     memcpy(reinterpret_cast<char*>(header) + sizeof(DROPFILES), names.data(), names.size());
     GlobalUnlock(memory);
     return static_cast<HDROP>(memory);
+}
+
+void PressKeys(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        inputs.push_back(input);
+    }
+    for (auto key = keys.end(); key != keys.begin();) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = *--key;
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    HACCEL table = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDA_ACCELERATORS));
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < 150) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchProgramMessage(message, table);
+        Sleep(5);
+    }
 }

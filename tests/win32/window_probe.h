@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -49,6 +50,10 @@ HDROP MakeDrop(const std::vector<std::string>& paths);
 // Offers a key press to TranslateAcceleratorA with the main window's table 5, the modifier keys
 // held; returns whether the table translated it (its command has then run).
 bool PressAccelerator(HWND mainWindow, UINT virtualKey, bool control, bool alt);
+
+// Presses the keys together as the keyboard does (real input, to whichever window has the
+// focus), releasing them in reverse order, then runs the program's own loop for a moment.
+void PressKeys(std::initializer_list<WORD> keys);
 
 // The text of a menu item by its position.
 std::string MenuText(HMENU menu, UINT position);
