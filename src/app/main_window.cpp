@@ -31,8 +31,8 @@ HFONT CreateListFont() {
 
 HWND CreateFontListBox(HWND parent, int x, int id, HFONT* oldFont) {
     HWND list = CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_WINDOWEDGE, "LISTBOX", nullptr,
-                                WS_CHILD | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_SORT |
-                                    LBS_MULTIPLESEL | LBS_EXTENDEDSEL,
+                                WS_CHILD | WS_CLIPSIBLINGS | WS_BORDER | WS_VSCROLL | LBS_NOTIFY |
+                                    LBS_SORT | LBS_MULTIPLESEL | LBS_EXTENDEDSEL,
                                 x, 40, 210, 172, parent, reinterpret_cast<HMENU>(INT_PTR(id)),
                                 App.ProgramInstance, nullptr);
     *oldFont = reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0));
@@ -61,8 +61,10 @@ void OnCreate(HWND window) {
     App.FontSampleWindow = nullptr;
     App.ListFont = CreateListFont();
 
-    App.Toolbar = CreateWindowExA(0, "MXToolBarClass", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 450,
-                                  29, window, nullptr, App.ProgramInstance, nullptr);
+    // The toolbar and the lists never paint over the sample or the balloon standing above them.
+    App.Toolbar =
+        CreateWindowExA(0, "MXToolBarClass", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0,
+                        450, 29, window, nullptr, App.ProgramInstance, nullptr);
     ShowWindow(App.Toolbar, SW_SHOW);
     App.AtmList = CreateFontListBox(window, 10, IDC_ATM_LIST, &App.AtmListOldFont);
     App.SelectedList = CreateFontListBox(window, 230, IDC_SELECTED_LIST, &App.SelectedListOldFont);

@@ -23,8 +23,10 @@ void ShowBalloon(HWND button) {
     // A child of the main window, not of the toolbar, so that it may hang below the strip.
     Balloon.Window = CreateWindowExA(0, "MXBalHelpClass", nullptr, WS_CHILD, 0, 0, 10, 10,
                                      Toolbar.MainWindow, nullptr, App.ProgramInstance, nullptr);
+    // Above the list boxes it hangs over (they clip it out of their painting).
     if (Balloon.Window)
-        ShowWindow(Balloon.Window, SW_SHOWNORMAL);
+        SetWindowPos(Balloon.Window, HWND_TOP, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
 }
 
 // Created at a dummy size; measures its text and moves under its button.

@@ -149,8 +149,10 @@ HWND ShowFontSample(HWND listBox) {
     HWND sample = CreateWindowExA(
         0, "MXShowFontClass", nullptr, WS_CHILD, 250, 0, SampleWidth, SampleHeight, App.MainWindow,
         reinterpret_cast<HMENU>(INT_PTR(IDC_FONT_SAMPLE)), App.ProgramInstance, nullptr);
+    // Created after the toolbar it overlaps, so it would stand below it: a click on its top rows
+    // would reach the toolbar.
     if (sample)
-        ShowWindow(sample, SW_SHOWNORMAL);
+        SetWindowPos(sample, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
     return sample;
 }
 

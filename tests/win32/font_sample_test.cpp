@@ -177,6 +177,10 @@ TEST_F(FontSampleTest, AClickOrKeyInTheSampleClosesItAndTheNextPressOpensANewOne
         App.FontSampleWindow = ShowFontSample(list);
         HWND sample = App.FontSampleWindow;
         ASSERT_TRUE(sample);
+        // Over the toolbar strip as below it, a click lands in the sample.
+        for (POINT click : {POINT{260, 2}, POINT{440, 28}, POINT{300, 33}})
+            EXPECT_EQ(ChildWindowFromPointEx(mainWindow, click, CWP_SKIPINVISIBLE), sample)
+                << click.x << "," << click.y;
         SendMessageA(sample, closing, closing == WM_KEYDOWN ? VK_SPACE : MK_LBUTTON, 0);
         EXPECT_FALSE(IsWindow(sample));
         EXPECT_EQ(App.FontSampleWindow, nullptr) << "the record must not name a closed window";

@@ -205,6 +205,9 @@ TEST_F(ToolbarButtons, TheBalloonWaitsForTheTimerAndStandsUnderItsButton) {
     EXPECT_EQ(PixelAt(Balloon.Window, 0, 0), RGB(0, 0, 128));
     EXPECT_EQ(PixelAt(Balloon.Window, text.cx + 9, text.cy + 3), RGB(0, 0, 128));
     EXPECT_EQ(PixelAt(Balloon.Window, 2, 1), RGB(255, 255, 128));
+    // It hangs over the top of the SelectedList: a click there reaches the balloon.
+    const POINT overList = {rect.left + 6, 44};
+    EXPECT_EQ(ChildWindowFromPointEx(mainWindow, overList, CWP_SKIPINVISIBLE), Balloon.Window);
 
     // Another button's timer keeps the one balloon; leaving removes it.
     TimerFires(ButtonOpenList);
@@ -213,6 +216,17 @@ TEST_F(ToolbarButtons, TheBalloonWaitsForTheTimerAndStandsUnderItsButton) {
     MoveOn(ButtonRemove, 45, 5);
     EXPECT_EQ(Balloon.Window, nullptr);
     EXPECT_FALSE(IsWindow(shown));
+
+    // The first button's balloon hangs over the AtmList's first item, which Home redraws.
+    SendMessageA(App.AtmList, LB_SETSEL, TRUE, 2);
+    MoveOn(ButtonOpenList);
+    TimerFires(ButtonOpenList);
+    ASSERT_NE(Balloon.Window, nullptr);
+    UpdateWindow(Balloon.Window);
+    SendMessageA(App.AtmList, WM_KEYDOWN, VK_HOME, 0);
+    UpdateWindow(App.AtmList);
+    EXPECT_EQ(PixelAt(Balloon.Window, 0, 44 - 30), RGB(0, 0, 128)) << "the frame";
+    EXPECT_EQ(PixelAt(Balloon.Window, 2, 44 - 30), RGB(255, 255, 128));
 }
 
 TEST_F(ToolbarButtons, NoBalloonWhenThePointerLeftBeforeTheTimer) {
