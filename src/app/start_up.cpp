@@ -70,8 +70,13 @@ HWND StartMainWindow(HINSTANCE instance, const char* commandLine, int showState)
     ListFile = SettledListFile = ListFileState();
     TakeCommandLine(commandLine);
     HWND window = CreateMainWindow();
-    if (window)
-        ShowWindow(window, showState);
+    if (!window)
+        return nullptr;
+    ShowWindow(window, showState);
+    // The always-on-top command posted at creation may already have run, inside a message box
+    // of the catalogue's load, when the window could not yet take the topmost place.
+    if (App.IsAlwaysOnTop)
+        SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     return window;
 }
 

@@ -38,6 +38,11 @@ TEST_F(MarlixTest, EachCatalogueFailureIsReportedInTheUsersLanguage) {
          "[Fonts]\r\n; none yet\r\n\r\n[Synonyms]\r\n",
          {"No fonts available through ATM.INI.", "ATM.INI File"},
          {"No hay fuentes disponibles a trav\xE9s de ATM.INI.", "Archivo ATM.INI"}},
+        {"every key too long",
+         true,
+         "[Fonts]\r\n" + std::string(64, 'K') + "=C:\\PSFONTS\\PFM\\K.PFM\r\n",
+         {"Corrupt font information of 1 font(s).", "Corrupt Data"},
+         {"Corrupta la informaci\xF3n de la fuente 1 fuente(s).", "Datos Corruptos"}},
     };
     for (int spanish = 0; spanish < 2; ++spanish) {
         for (const Failure& failure : failures) {

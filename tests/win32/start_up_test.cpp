@@ -100,13 +100,28 @@ TEST_F(StartUp, AlwaysOnTopFromTheSettingsStartsTopmostAndIsWrittenAgain) {
     EXPECT_EQ(TakePostedCommands(mainWindow), std::vector<int>{IDM_ALWAYS_ON_TOP});
     DestroyMainWindow();
 
-    ASSERT_TRUE(CreateMainWindow()); // now with the posted command delivered
-    EXPECT_TRUE(App.IsAlwaysOnTop);
-    EXPECT_TRUE(GetWindowLongA(mainWindow, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_EQ(ReadSettingValue("Options", "AlwaysOnTop"), 1);
-    HMENU preference = GetSubMenu(GetMenu(mainWindow), 2);
-    SendMessageA(mainWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(preference), 2);
-    EXPECT_TRUE(GetMenuState(preference, IDM_ALWAYS_ON_TOP, MF_BYCOMMAND) & MF_CHECKED);
+    // Now with the posted command delivered; also when it is delivered inside the message box
+    // that the catalogue's load shows while the window is created.
+    for (bool corruptFont : {false, true}) {
+        SCOPED_TRACE(corruptFont ? "with a message at start" : "plain start");
+        std::vector<std::string> fonts = SampleFontLines(3);
+        if (corruptFont) {
+            fonts.push_back(std::string(64, 'K') + "=C:\\PSFONTS\\PFM\\K.PFM");
+            dialogs.Then([](SeenDialog& box) {
+                EXPECT_EQ(box.text, "Corrupt font information of 1 font(s).");
+                return IDOK;
+            });
+        }
+        WriteAtmIni(fonts);
+        ASSERT_TRUE(CreateMainWindow());
+        EXPECT_TRUE(App.IsAlwaysOnTop);
+        EXPECT_TRUE(GetWindowLongA(mainWindow, GWL_EXSTYLE) & WS_EX_TOPMOST);
+        EXPECT_EQ(ReadSettingValue("Options", "AlwaysOnTop"), 1);
+        HMENU preference = GetSubMenu(GetMenu(mainWindow), 2);
+        SendMessageA(mainWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(preference), 2);
+        EXPECT_TRUE(GetMenuState(preference, IDM_ALWAYS_ON_TOP, MF_BYCOMMAND) & MF_CHECKED);
+        DestroyMainWindow();
+    }
 }
 
 TEST_F(StartUp, GeometryIsWrittenOnExitAndOnEveryClose) {
