@@ -53,12 +53,6 @@ std::string ListText(int form, bool lowered) {
     return text;
 }
 
-void AsciiLower(char* text) {
-    for (; *text != 0; ++text)
-        if (*text >= 'A' && *text <= 'Z')
-            *text = static_cast<char>(*text + 32);
-}
-
 void BM_BuildEntryText(benchmark::State& state) {
     VectorFontList selected(AsciiNameOrder);
     FillAtmList(selected);
@@ -145,8 +139,7 @@ void BM_MatchList(benchmark::State& state) {
         const MatchResult result =
             form == FontNameOnlyForm
                 ? MatchByFontNames(atmList, selectedList, Catalog(), copy.c_str(), false)
-                : MatchByFileNames(atmList, selectedList, Catalog(), copy.data(), 0, false,
-                                   AsciiLower);
+                : MatchByFileNames(atmList, selectedList, Catalog(), copy.data(), 0, false);
         if (result.movedCount != Fonts)
             state.SkipWithError("not every font matched");
     }

@@ -32,7 +32,7 @@ bool ReadFontsBody(HWND owner, char* text, bool merge) {
     int form = 0;
     const bool read = RunListMatch([&](FontList& atmList, FontList& selectedList) {
         const ListRead body =
-            ReadListBody(text, atmList, selectedList, Catalog.FontEntryText, merge, LowerAnsiText);
+            ReadListBody(text, atmList, selectedList, Catalog.FontEntryText, merge);
         form = body.form;
         return body.match;
     });

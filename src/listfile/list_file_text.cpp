@@ -9,11 +9,11 @@ std::string ListFileText(const std::string& entryText) {
 }
 
 ListRead ReadListBody(char* body, FontList& atmList, FontList& selectedList,
-                      const std::string& fontEntryText, bool merge, LowerText lower) {
+                      const std::string& fontEntryText, bool merge) {
     ListRead read;
     const bool byFileNames = FindTextNoCase(body, 0, ".pfm") != NotFound;
     if (byFileNames)
-        read.match = MatchByFileNames(atmList, selectedList, fontEntryText, body, 0, merge, lower);
+        read.match = MatchByFileNames(atmList, selectedList, fontEntryText, body, 0, merge);
     else
         read.match = MatchByFontNames(atmList, selectedList, fontEntryText, body, merge);
 
@@ -36,8 +36,8 @@ ListRead ReadListBody(char* body, FontList& atmList, FontList& selectedList,
 }
 
 ListRead ReadListFileText(char* text, FontList& atmList, FontList& selectedList,
-                          const std::string& fontEntryText, bool merge, LowerText lower) {
+                          const std::string& fontEntryText, bool merge) {
     if (ExtractFontsSection(text) == 0)
         return {};
-    return ReadListBody(text, atmList, selectedList, fontEntryText, merge, lower);
+    return ReadListBody(text, atmList, selectedList, fontEntryText, merge);
 }

@@ -56,10 +56,6 @@ void FillUnmatchedList(HWND list, const std::vector<std::string>& names) {
 
 } // namespace
 
-void LowerAnsiText(char* text) {
-    CharLowerA(text);
-}
-
 bool RunListMatch(
     const std::function<MatchResult(FontList& atmList, FontList& selectedList)>& match) {
     ShowCursorShape(IDC_WAIT);
@@ -90,8 +86,7 @@ bool RunListMatch(
 
 bool MatchByFileNames(char* text, long start, bool merge) {
     return RunListMatch([&](FontList& atmList, FontList& selectedList) {
-        return MatchByFileNames(atmList, selectedList, Catalog.FontEntryText, text, start, merge,
-                                LowerAnsiText);
+        return MatchByFileNames(atmList, selectedList, Catalog.FontEntryText, text, start, merge);
     });
 }
 

@@ -24,8 +24,5 @@ bool MatchByFontNames(const char* text, bool merge);
 bool RunListMatch(
     const std::function<MatchResult(FontList& atmList, FontList& selectedList)>& match);
 
-// Lowers a zero-terminated text in place with CharLowerA (the ANSI code page's letter case).
-void LowerAnsiText(char* text);
-
 MARLIX_EXPORT INT_PTR CALLBACK BadMatchDlgProc(HWND dialog, UINT message, WPARAM wParam,
                                                LPARAM lParam);

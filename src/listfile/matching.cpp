@@ -31,7 +31,8 @@ NextEntry FileNameEntry(long next, long found, const char* fontEntryText,
 
 // The AtmList compares names without letter case, so a catalogue holding two fonts that differ
 // only in case gives the name several candidates; take the one spelled exactly like it, so that
-// the font named is the one selected and no name ends in both lists.
+// the font named is the one selected and no name ends in both lists. -1 when that spelling is no
+// longer there (already selected): another spelling is another font the list never named.
 int ExactItem(const FontList& atmList, int found, const std::string& name) {
     if (atmList.Text(found) == name)
         return found;
@@ -44,7 +45,7 @@ int ExactItem(const FontList& atmList, int found, const std::string& name) {
     for (int index = found + 1; index < atmList.Count() && sameName(index); ++index)
         if (atmList.Text(index) == name)
             return index;
-    return found;
+    return -1;
 }
 
 // Open mode: every selected font goes back to the AtmList, in the SelectedList's order.
@@ -63,9 +64,10 @@ bool ReturnAllFonts(FontList& atmList, FontList& selectedList, int& returned) {
 // the name (out of memory). A name the AtmList no longer holds is dropped.
 bool MoveFound(FontList& atmList, FontList& selectedList, const std::string& name, int& moved) {
     int index = atmList.FindExact(name.c_str());
+    if (index >= 0)
+        index = ExactItem(atmList, index, name);
     if (index < 0)
         return true;
-    index = ExactItem(atmList, index, name);
     const std::string item = atmList.Text(index);
     if (selectedList.AddSorted(item.c_str()) < 0)
         return false;
@@ -134,9 +136,8 @@ NextEntry NextFontNameEntry(const char* fontEntryText, const char* text, std::st
 }
 
 MatchResult MatchByFileNames(FontList& atmList, FontList& selectedList,
-                             const std::string& fontEntryText, char* text, long start, bool merge,
-                             LowerText lower) {
-    lower(text);
+                             const std::string& fontEntryText, char* text, long start, bool merge) {
+    FoldText(text);
     try {
         const EntryTextSearch catalog(fontEntryText.c_str());
         return RunMatch(atmList, selectedList, merge, start, [&](std::string& name, long offset) {

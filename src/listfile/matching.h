@@ -11,10 +11,6 @@
 #include "catalog/ini_text.h"
 #include "listfile/entry_text_search.h"
 
-// Lowers a zero-terminated text in place. The program passes CharLowerA (through a small wrapper,
-// since CharLowerA is WINAPI); tests pass an ASCII lowering.
-using LowerText = void (*)(char* text);
-
 enum class EntryStatus {
     End,       // no further entry in the text
     Unmatched, // the entry names nothing in the catalogue; name holds what it names
@@ -57,13 +53,13 @@ struct MatchResult {
     bool hasSelection = false;
 };
 
-// Lowers the whole text in place with lower, then reads it by .pfm file names from start (0 for a
-// list file, the line after the section header for WIN.INI). Without merge, the SelectedList is
+// Folds the whole text in place as the catalogue is folded when searched (FoldCase), then reads
+// it by .pfm file names from start (0 for a list file, the line after the section header for
+// WIN.INI). Without merge, the SelectedList is
 // first emptied into the AtmList. A font that is no longer in the AtmList (already selected, or
 // named twice) is dropped silently.
 MatchResult MatchByFileNames(FontList& atmList, FontList& selectedList,
-                             const std::string& fontEntryText, char* text, long start, bool merge,
-                             LowerText lower);
+                             const std::string& fontEntryText, char* text, long start, bool merge);
 // Reads the text by font names, one per line, from its start; otherwise as MatchByFileNames.
 MatchResult MatchByFontNames(FontList& atmList, FontList& selectedList,
                              const std::string& fontEntryText, const char* text, bool merge);

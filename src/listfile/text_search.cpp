@@ -20,18 +20,23 @@ long NextLineStart(const char* text, long offset) {
 } // namespace
 
 unsigned char FoldCase(unsigned char byte) {
-    if ((byte >= 0x41 && byte <= 0x5A) || (byte >= 0xC0 && byte <= 0xDD && byte != 0xD7))
+    if ((byte >= 0x41 && byte <= 0x5A) || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7))
         return static_cast<unsigned char>(byte + 0x20);
     switch (byte) {
     case 0x8A:
-        return 0x9A;
     case 0x8C:
-        return 0x9C;
+    case 0x8E:
+        return static_cast<unsigned char>(byte + 0x10);
     case 0x9F:
         return 0xFF;
     default:
         return byte;
     }
+}
+
+void FoldText(char* text) {
+    for (; *text; ++text)
+        *text = static_cast<char>(FoldCase(static_cast<unsigned char>(*text)));
 }
 
 long FindTextNoCase(const char* text, long offset, const char* pattern) {

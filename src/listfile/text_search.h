@@ -13,9 +13,12 @@ constexpr long MaxPfmStemLength = 57;
 // A font name read from a names-only line is cut at this many bytes.
 constexpr long MaxNameLineLength = 64;
 
-// The letter-case fold of the ANSI code page used by every case-insensitive search here:
-// A..Z, 0xC0..0xD6 and 0xD8..0xDD gain 0x20; 0x8A, 0x8C and 0x9F map to 0x9A, 0x9C and 0xFF.
+// The letter-case fold of code page 1252 used by every case-insensitive search here, the same
+// as the system's lower-casing there: A..Z, 0xC0..0xD6 and 0xD8..0xDE gain 0x20; 0x8A, 0x8C, 0x8E
+// and 0x9F map to 0x9A, 0x9C, 0x9E and 0xFF.
 unsigned char FoldCase(unsigned char byte);
+// Folds a zero-terminated text in place, byte by byte.
+void FoldText(char* text);
 
 // Searches text from offset for pattern, folding the text's bytes (not the pattern's, so the
 // pattern must be given in lower case). A '[' or the end of text stops the search; a ';' skips to

@@ -36,12 +36,6 @@ inline std::string ReadRealWorldFile(const std::string& name) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-inline void AsciiLower(char* text) {
-    for (; *text != 0; ++text)
-        if (*text >= 'A' && *text <= 'Z')
-            *text = static_cast<char>(*text + 32);
-}
-
 struct TestCatalog {
     std::string fontEntryText;
     VectorFontList atmList{AsciiNameOrder};

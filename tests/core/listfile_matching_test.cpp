@@ -9,7 +9,7 @@ namespace {
 
 MatchResult ByFileNames(TestCatalog& fonts, std::string text, bool merge = false, long start = 0) {
     return MatchByFileNames(fonts.atmList, fonts.selectedList, fonts.fontEntryText, text.data(),
-                            start, merge, AsciiLower);
+                            start, merge);
 }
 
 MatchResult ByFontNames(TestCatalog& fonts, const std::string& text, bool merge = false) {
@@ -62,7 +62,7 @@ TEST(MatchByFileNames, ReadsAPrinterSectionFromItsStartAndLowersTheText) {
                          "[PostScript,LPT2]\r\nsoftfont1=c:\\c.pfm\r\n";
     const long start = static_cast<long>(winIni.find("softfonts"));
     MatchByFileNames(fonts.atmList, fonts.selectedList, fonts.fontEntryText, winIni.data(), start,
-                     false, AsciiLower);
+                     false);
     EXPECT_EQ(fonts.selectedList.Names(), Names{"B"});
     EXPECT_EQ(winIni.substr(0, 17), "[postscript,lpt1]");
 }
@@ -138,8 +138,8 @@ TEST(Matching, StopsWithoutLosingAFontWhenAListIsFull) {
     TestCatalog fonts("A=a.pfm\r\nB=b.pfm\r\nC=c.pfm\r\n");
     FullFontList selected(1);
     std::string text = "a.pfm\r\nb.pfm\r\nc.pfm\r\n";
-    const MatchResult result = MatchByFileNames(fonts.atmList, selected, fonts.fontEntryText,
-                                                text.data(), 0, false, AsciiLower);
+    const MatchResult result =
+        MatchByFileNames(fonts.atmList, selected, fonts.fontEntryText, text.data(), 0, false);
     EXPECT_EQ(result.outcome, MatchOutcome::NoMemory);
     EXPECT_EQ(selected.Names(), Names{"A"});
     EXPECT_EQ(fonts.atmList.Names(), (Names{"B", "C"}));

@@ -10,8 +10,8 @@ TEST(FoldCase, PairsTheAnsiLettersItKnows) {
         unsigned char byte, folded;
     } rows[] = {
         {'@', '@'},   {'A', 'a'},   {'Z', 'z'},   {'[', '['},   {'a', 'a'},   {0x8A, 0x9A},
-        {0x8C, 0x9C}, {0x8E, 0x8E}, {0x9A, 0x9A}, {0x9F, 0xFF}, {0xBF, 0xBF}, {0xC0, 0xE0},
-        {0xD6, 0xF6}, {0xD7, 0xD7}, {0xD8, 0xF8}, {0xDD, 0xFD}, {0xDE, 0xDE}, {0xDF, 0xDF},
+        {0x8C, 0x9C}, {0x8E, 0x9E}, {0x9A, 0x9A}, {0x9F, 0xFF}, {0xBF, 0xBF}, {0xC0, 0xE0},
+        {0xD6, 0xF6}, {0xD7, 0xD7}, {0xD8, 0xF8}, {0xDD, 0xFD}, {0xDE, 0xFE}, {0xDF, 0xDF},
         {0xE0, 0xE0}, {0xFF, 0xFF}, {0x00, 0x00},
     };
     for (const auto& row : rows)
@@ -36,9 +36,8 @@ TEST(FindTextNoCase, FindsFoldedTextOutsideCommentsBeforeAnyBracket) {
         {"xa;b", 0, "a;b", 2},              // nor does ';'
         {"ab.pf", 0, ".pfm", NotFound},     // the text ends inside the comparison
         {"ABC", 0, "ABC", NotFound},        // the pattern is not folded
-        {"\x8A\x8C\x9F\xC0", 0, "\x9A\x9C\xFF\xE0", 1},
+        {"\x8A\x8C\x8E\x9F\xC0\xDE", 0, "\x9A\x9C\x9E\xFF\xE0\xFE", 1},
         {"\xD7\xDE", 0, "\xF7", NotFound},
-        {"\xD7\xDE", 0, "\xFE", NotFound},
         {"", 0, "a", NotFound},
         {"abc", 0, "", NotFound},
     };

@@ -32,11 +32,6 @@ const char* const Catalog = "@Mincho W5=C:\\PSFONTS\\METRICS\\90MS_V.pfm,C:\\PSF
                             "Zapf=c:\\z\\zapf.pfm,c:\\[z\\zapf.pfb\r\n"
                             "Zz=c:\\z\\zz.pfm\r\n";
 
-void FoldText(char* text) {
-    for (; *text != 0; ++text)
-        *text = static_cast<char>(FoldCase(static_cast<unsigned char>(*text)));
-}
-
 struct Lists {
     VectorFontList atm{AsciiNameOrder};
     VectorFontList selected{AsciiNameOrder};
@@ -130,7 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         const int before = lists.selected.Count();
         std::string text = input;
         const MatchResult result =
-            MatchByFileNames(lists.atm, lists.selected, Catalog, text.data(), 0, merge, FoldText);
+            MatchByFileNames(lists.atm, lists.selected, Catalog, text.data(), 0, merge);
         lists.Check(result, merge, before);
     }
     // by font names, then written in form 3 and read back to the same selection
@@ -157,7 +152,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         Lists lists(selectMask);
         std::string text = input;
         const ListRead read =
-            ReadListFileText(text.data(), lists.atm, lists.selected, Catalog, merge, FoldText);
+            ReadListFileText(text.data(), lists.atm, lists.selected, Catalog, merge);
         if (read.outcome == ListReadOutcome::Read && (read.form < 1 || read.form > 3))
             std::abort();
     }

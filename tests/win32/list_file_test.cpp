@@ -232,6 +232,39 @@ TEST_F(ListFileTest, NamesOnlyListsCompareLetterCaseAndReportWhatMatchesNothing)
     EXPECT_EQ(ListFile.CurrentListForm, 3);
 }
 
+// Fonts whose names differ only in letter case, and names with letters that only code page 1252
+// pairs (Ž, Þ): a list selects exactly the fonts it names, and a copy of the catalogue's own lines
+// reads back whole.
+TEST_F(ListFileTest, CaseVariantsAndAccentedLettersMatchOnlyWhatTheListNames) {
+    const std::vector<std::string> odd = {
+        "Arial=C:\\PSFONTS\\PFM\\ARIAL___.PFM,C:\\PSFONTS\\ARIAL___.PFB",
+        "ARIAL=C:\\PSFONTS\\PFM\\ARIALC__.PFM,C:\\PSFONTS\\ARIALC__.PFB",
+        "\xDEorn=C:\\PSFONTS\\PFM\\\xDEORN.PFM,C:\\PSFONTS\\\xDEORN.PFB",
+        "\x8E"
+        "ed=C:\\PSFONTS\\PFM\\\x8E"
+        "ED.PFM,C:\\PSFONTS\\\x8E"
+        "ED.PFB"};
+    DestroyMainWindow();
+    WriteAtmIni(odd);
+    ASSERT_TRUE(CreateMainWindow());
+    WriteListFile("twice.mxf", "[Fonts]\r\nArial\r\nArial\r\n[EndFonts]\r\n");
+    OpenCommand(false);
+    EXPECT_EQ(Items(App.SelectedList), std::vector<std::string>{"Arial"});
+    WriteListFile("pfm.mxf", "[Fonts]\r\n" + odd[0] + "\r\n[EndFonts]\r\n");
+    OpenCommand(true);
+    OpenCommand(true);
+    EXPECT_EQ(Items(App.SelectedList), std::vector<std::string>{"Arial"});
+
+    std::string copy = "[Fonts]\r\n";
+    for (const std::string& line : odd)
+        copy += line + "\r\n";
+    WriteListFile("copy.mxf", copy);
+    OpenCommand(false);
+    EXPECT_EQ(Items(App.SelectedList).size(), odd.size()) << "no Non-Matching Items";
+    EXPECT_TRUE(Items(App.AtmList).empty());
+    EXPECT_TRUE(beeps.empty());
+}
+
 TEST_F(ListFileTest, NothingMatchingInOpenModeShowsTheNamesThenMessage118) {
     Select({NameOf(0)});
     WriteListFile("none.mxf", "[Fonts]\r\nNo Such Font\r\n[EndFonts]\r\n");
