@@ -29,12 +29,18 @@ HFONT CreateListFont() {
     return CreateFontIndirectA(&font);
 }
 
+// Both lists stand 166 pixels tall, the height a list box made 172 tall takes for whole rows of
+// the system font, so that the count lines below them (y 208) show. A list box left to keep whole
+// rows itself shrinks again when its scroll bar appears, and the two would differ.
+constexpr int ListHeight = 166;
+
 HWND CreateFontListBox(HWND parent, int x, int id, HFONT* oldFont) {
-    HWND list = CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_WINDOWEDGE, "LISTBOX", nullptr,
-                                WS_CHILD | WS_CLIPSIBLINGS | WS_BORDER | WS_VSCROLL | LBS_NOTIFY |
-                                    LBS_SORT | LBS_MULTIPLESEL | LBS_EXTENDEDSEL,
-                                x, 40, 210, 172, parent, reinterpret_cast<HMENU>(INT_PTR(id)),
-                                App.ProgramInstance, nullptr);
+    HWND list =
+        CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_WINDOWEDGE, "LISTBOX", nullptr,
+                        WS_CHILD | WS_CLIPSIBLINGS | WS_BORDER | WS_VSCROLL | LBS_NOTIFY |
+                            LBS_SORT | LBS_MULTIPLESEL | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT,
+                        x, 40, 210, ListHeight, parent, reinterpret_cast<HMENU>(INT_PTR(id)),
+                        App.ProgramInstance, nullptr);
     *oldFont = reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0));
     SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(App.ListFont), TRUE);
     SubclassFontList(list);

@@ -80,6 +80,20 @@ TEST_F(StatusPanel, FramesStandAtTheirRectanglesAlsoAfterAResize) {
     }
 }
 
+TEST_F(StatusPanel, BothListsStandEquallyTallWhateverTheyHold) {
+    WriteAtmIni(SampleFontLines(35)); // more than the left list shows at once
+    ASSERT_TRUE(CreateMainWindow());
+    for (int id : {0, IDM_ADD_ALL_FONTS, IDM_NEW_LIST}) {
+        Command(id);
+        RECT atm, selected;
+        GetWindowRect(App.AtmList, &atm);
+        GetWindowRect(App.SelectedList, &selected);
+        EXPECT_EQ(atm.bottom - atm.top, 166) << id;
+        EXPECT_EQ(selected.bottom - selected.top, 166) << id;
+        EXPECT_EQ(atm.top, selected.top) << id;
+    }
+}
+
 TEST_F(StatusPanel, CountLinesShowTheCountsInTheirColours) {
     WriteAtmIni(SampleFontLines(12));
     ASSERT_TRUE(CreateMainWindow());
