@@ -18,8 +18,11 @@ WinIniRebuild RebuildWinIni(const std::string& file, long bodyStart, std::string
     const std::size_t start = static_cast<std::size_t>(bodyStart);
     const std::size_t tailStart =
         static_cast<std::size_t>(PrinterSectionBodyEnd(file.c_str(), bodyStart));
-    const bool headNeedsLineEnd = start > 0 && file[start - 1] != '\n';
-    const std::size_t headLength = start + (headNeedsLineEnd ? LineEnd.size() : 0);
+    // A header on the last line gets its line end; a bare CR there gets the LF it lacks.
+    std::string_view headLineEnd;
+    if (start > 0 && file[start - 1] != '\n')
+        headLineEnd = file[start - 1] == '\r' ? LineEnd.substr(1) : LineEnd;
+    const std::size_t headLength = start + headLineEnd.size();
     const std::size_t tailLength = file.size() - tailStart;
 
     if (headLength + entryText.size() + tailLength > WinIniRebuildLimit)
@@ -29,8 +32,7 @@ WinIniRebuild RebuildWinIni(const std::string& file, long bodyStart, std::string
     std::string text;
     text.reserve(headLength + placeholder.size() + entryText.size() + LineEnd.size() + tailLength);
     text.append(file, 0, start);
-    if (headNeedsLineEnd)
-        text.append(LineEnd);
+    text.append(headLineEnd);
     text.append(placeholder);
     text.append(entryText);
     text.append(LineEnd);

@@ -85,12 +85,19 @@ TEST(RebuildWinIni, ThreeFontsGiveTheFourPartBody) {
 }
 
 TEST(RebuildWinIni, HeaderOnTheLastLineWithoutLineEndGetsCrLfFirst) {
-    const std::string files[] = {"[windows]\r\n[PostScript,LPT1]", "[PostScript,LPT1] ; x"};
-    for (const std::string& file : files) {
-        const WinIniRebuild result = Save(file, "PostScript,LPT1", OneFont);
-        ASSERT_EQ(result.outcome, WinIniRebuildOutcome::Rebuilt) << file;
-        EXPECT_EQ(result.text, file + "\r\n" + Placeholder + OneFont + "\r\n") << file;
-        EXPECT_EQ(result.headLength, file.size() + 2) << file;
+    const struct {
+        std::string file, head;
+    } rows[] = {
+        {"[windows]\r\n[PostScript,LPT1]", "[windows]\r\n[PostScript,LPT1]\r\n"},
+        {"[PostScript,LPT1] ; x", "[PostScript,LPT1] ; x\r\n"},
+        // a bare CR ending the last line becomes its CR LF
+        {"[windows]\r\n[PostScript,LPT1]\r", "[windows]\r\n[PostScript,LPT1]\r\n"},
+    };
+    for (const auto& row : rows) {
+        const WinIniRebuild result = Save(row.file, "PostScript,LPT1", OneFont);
+        ASSERT_EQ(result.outcome, WinIniRebuildOutcome::Rebuilt) << row.file;
+        EXPECT_EQ(result.text, row.head + Placeholder + OneFont + "\r\n") << row.file;
+        EXPECT_EQ(result.headLength, row.head.size()) << row.file;
     }
 }
 
