@@ -50,6 +50,7 @@ TEST(ReadListBody, RecognisesTheFormByItsContent) {
         // one .pfm anywhere outside a comment makes it a file-name list
         {"A\r\nB c:\\B.PFM\r\n", ListReadOutcome::Read, 2, {"B"}},
         {"A\r\n; b.pfm\r\n", ListReadOutcome::Read, 3, {"A"}},
+        {"PFM Sans\r\nA\r\n", ListReadOutcome::Read, 3, {"A"}}, // "pfm" without its dot
         {"x.pfm\r\n", ListReadOutcome::NoMatch, 0, {}},
         {"", ListReadOutcome::NoMatch, 0, {}},
     };
