@@ -4,6 +4,9 @@
 
 namespace {
 
+// The longest path the ANSI file functions take.
+constexpr size_t MaxPathLength = MAX_PATH - 1;
+
 bool WriteAll(HANDLE file, const std::string& bytes) {
     const char* at = bytes.data();
     size_t left = bytes.size();
@@ -18,7 +21,38 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
     return FlushFileBuffers(file) != FALSE;
 }
 
+bool Exists(const char* path) {
+    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+}
+
 } // namespace
+
+std::string PathBeside(const std::string& path, const char* suffix) {
+    std::string beside = path + suffix;
+    if (beside.size() <= MaxPathLength)
+        return beside;
+    const size_t over = beside.size() - MaxPathLength;
+    const size_t nameStart = path.find_last_of("\\/:") + 1; // 0 when there is no folder
+    if (path.size() - nameStart <= over)
+        return "";
+    beside = path.substr(0, path.size() - over) + suffix;
+    return lstrcmpiA(beside.c_str(), path.c_str()) == 0 ? "" : beside;
+}
+
+bool ReplaceStepByStep(const char* temporary, const char* path) {
+    if (!Exists(path))
+        return MoveFileA(temporary, path) != FALSE;
+    const std::string aside = PathBeside(path, ".mx-");
+    if (aside.empty() || !MoveFileA(path, aside.c_str()))
+        return false;
+    if (!MoveFileA(temporary, path)) {
+        MoveFileA(aside.c_str(), path);
+        return false;
+    }
+    // The new file stands in its place: an old copy that cannot be removed only stays beside it.
+    DeleteFileA(aside.c_str());
+    return true;
+}
 
 bool WriteFileSafely(const char* path, const std::string& bytes) {
     // Writing in place would be refused for a read-only file; replacing it must be too.
@@ -26,16 +60,24 @@ bool WriteFileSafely(const char* path, const std::string& bytes) {
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         return false;
 
-    const std::string temporary = std::string(path) + ".mx~";
+    const std::string temporary = PathBeside(path, ".mx~");
+    if (temporary.empty())
+        return false;
     HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     const bool written = WriteAll(file, bytes);
     const bool closed = CloseHandle(file) != FALSE;
-    if (written && closed &&
-        MoveFileExA(temporary.c_str(), path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
+    if (written && closed) {
+        if (MoveFileExA(temporary.c_str(), path,
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        // Windows 95, 98 and ME have the function but do not carry it out.
+        if (GetLastError() == ERROR_CALL_NOT_IMPLEMENTED &&
+            ReplaceStepByStep(temporary.c_str(), path))
+            return true;
+    }
     DeleteFileA(temporary.c_str());
     return false;
 }

@@ -7,6 +7,7 @@
 
 #include "app/language.h"
 #include "app/main_window.h"
+#include "app/safe_file.h"
 #include "catalog/catalog_win.h"
 #include "listfile/list_file.h"
 #include "resource.h"
@@ -101,6 +102,72 @@ TEST_F(ListFileSafetyTest, SaveWhoseTemporaryFileCannotBeMadeKeepsTheOldFile) {
     ASSERT_TRUE(CreateDirectoryA(temporary.c_str(), nullptr));
     ExpectSaveFails(WindowsFolder(), "blocked.mxf", before);
     EXPECT_TRUE(RemoveDirectoryA(temporary.c_str())) << "the folder is not the save's to remove";
+}
+
+// Paths of 256 to 259 characters, the longest a file may have: the temporary file's name is cut
+// to fit beside it.
+TEST_F(ListFileSafetyTest, AListFileWithTheLongestPathIsSaved) {
+    const std::string name = "a-rather-long-list.mxf";
+    for (size_t length = 256; length <= 259; ++length) {
+        const std::string folder =
+            WindowsFolder() + "\\" +
+            std::string(length - WindowsFolder().size() - 2 - name.size(), 'd');
+        ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr)) << length;
+        const std::string path = folder + "\\" + name;
+        ASSERT_EQ(path.size(), length);
+        NameListFile(path, name);
+        ListFile.CurrentListForm = 3;
+        EXPECT_TRUE(SaveListFile(mainWindow, App.SelectedList, SaveToCurrent)) << length;
+        EXPECT_EQ(ReadFileBytes(path),
+                  "[Fonts]\r\n" + Items(App.SelectedList)[0] + "\r\n[EndFonts]\r\n")
+            << length;
+        EXPECT_EQ(TemporaryFilesIn(folder), 0);
+        DeleteFileA(path.c_str());
+        RemoveDirectoryA(folder.c_str());
+    }
+    EXPECT_TRUE(beeps.empty());
+}
+
+// Where the system cannot replace a file in one move (Windows 95, 98, ME), the old file is moved
+// aside first: whichever step fails, the file is never lost.
+TEST(ReplaceStepByStep, WhicheverStepFailsTheFileIsThereOldOrNew) {
+    WindowsDirectory windows;
+    const std::string path = WindowsDirectory::Path("steps.mxf");
+    const std::string temporary = WindowsDirectory::Path("steps.mxf.mx~");
+    const std::string aside = WindowsDirectory::Path("steps.mxf.mx-");
+    const struct {
+        const char* what;
+        bool oldFile, newFile, asideTaken, oldReadOnly;
+        bool replaced;
+    } rows[] = {
+        {"no old file", false, true, false, false, true},
+        {"old file replaced", true, true, false, false, true},
+        {"old file cannot be moved aside", true, true, true, false, false},
+        {"new file cannot be moved in", true, false, false, false, false},
+        {"old copy cannot be deleted", true, true, false, true, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        if (row.oldFile)
+            windows.Write("steps.mxf", "old");
+        if (row.newFile)
+            windows.Write("steps.mxf.mx~", "new");
+        if (row.asideTaken) {
+            ASSERT_TRUE(CreateDirectoryA(aside.c_str(), nullptr));
+        }
+        if (row.oldReadOnly)
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+
+        EXPECT_EQ(ReplaceStepByStep(temporary.c_str(), path.c_str()), row.replaced);
+        EXPECT_EQ(ReadFileBytes(path), row.replaced ? "new" : "old");
+        EXPECT_EQ(ReadFileBytes(aside), row.oldReadOnly ? "old" : "");
+
+        RemoveDirectoryA(aside.c_str());
+        for (const std::string& file : {path, temporary, aside}) {
+            SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(file.c_str());
+        }
+    }
 }
 
 TEST_F(ListFileSafetyTest, TenMegabyteListOfUnknownFontsEndsWithTheDialogAndMessage118) {
