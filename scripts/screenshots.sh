@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots of the main window under wine in Xvfb, on the demo catalogue:
 # docs/main-window-en.png and docs/main-window-es.png (the demo list opened and some fonts added,
-# a balloon shown).
+# a balloon shown), and docs/toolbar-buttons.png (every toolbar bitmap, from the build).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 cd "$here/.."
@@ -33,3 +33,18 @@ shoot() { # name, then the tool's options
 }
 shoot main-window-en --list 'C:\windows\sample.mxf' --balloon 105
 shoot main-window-es --list 'C:\windows\sample.mxf' --spanish --balloon 104
+
+# The toolbar's bitmaps as the build made them, in toolbar order, one button a row: enabled,
+# pressed, greyed (a plain face for buttons that are never greyed); at 1:1 and four times.
+pictures=build/win64/pictures
+convert -size 30x24 xc:'#c0c0c0' build/shots/face.bmp
+states=()
+for name in open_list save_list print_list open_winini save_winini add_fonts remove_fonts; do
+    greyed=$pictures/${name}_disabled.bmp
+    [ -f "$greyed" ] || greyed=build/shots/face.bmp
+    states+=("$pictures/${name}_enabled.bmp" "$pictures/${name}_pressed.bmp" "$greyed")
+done
+montage "${states[@]}" -tile 3x -geometry +1+1 -background '#606060' build/shots/buttons.png
+convert build/shots/buttons.png \( +clone -scale 400% \) -background '#606060' -gravity north \
+    +append +repage docs/toolbar-buttons.png
+echo docs/toolbar-buttons.png

@@ -40,7 +40,7 @@ def write_previews(outputs, directory, scale=4):
     for enabled_id in sorted(i for i in by_id if i < 200):
         for state_id in (enabled_id, enabled_id + 100, enabled_id + 200):
             if state_id in by_id:
-                grid.append(_rgb(dib.read_bmp(by_id[state_id].data)))
+                grid.append(dib.read_bmp(by_id[state_id].data))
             else:
                 grid.append(_rgb(blank))
     (directory / "toolbar_states.png").write_bytes(
@@ -52,7 +52,7 @@ def write_previews(outputs, directory, scale=4):
     strip[28] = [RGB["grey"]] * 249 + [RGB["silver"]]
     layout = ((101, 4), (104, 36), (107, 68), (102, 110), (103, 142), (105, 184), (106, 216))
     for enabled_id, x in layout:
-        picture = _rgb(dib.read_bmp(by_id[enabled_id].data))
+        picture = dib.read_bmp(by_id[enabled_id].data)
         for y, row in enumerate(picture):
             strip[2 + y][x : x + 30] = row
     (directory / "toolbar.png").write_bytes(preview.png_bytes(strip, scale))

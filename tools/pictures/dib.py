@@ -1,7 +1,8 @@
 """16-colour device-independent bitmaps: .bmp files and .ico files, and readers for the self-check.
 
-Pictures are lists of rows (top row first) of colour names from palette.VGA16; in icons the name
-palette.CLEAR marks a transparent pixel.
+Pictures are lists of rows (top row first) of colour names of palette.RGB; in icons the name
+palette.CLEAR marks a transparent pixel. A bitmap of VGA colours only has the VGA colour table;
+one that uses other shades has a table of its own colours, still 16 entries and 4 bits a pixel.
 """
 
 import struct
@@ -20,8 +21,20 @@ def row_stride(width, bits):
     return (width * bits + 31) // 32 * 4
 
 
-def colour_table():
-    return b"".join(bytes((b, g, r, 0)) for _, (r, g, b) in palette.VGA16)
+def colour_table(names=palette.VGA16_NAMES):
+    return b"".join(bytes((b, g, r, 0)) for r, g, b in (palette.RGB[n] for n in names))
+
+
+def colours_of(picture):
+    """The 16 colour names of a bitmap's table: the VGA palette if that holds every pixel, else
+    the picture's own colours, padded with black."""
+    used = {name for row in picture for name in row}
+    if used <= set(palette.VGA16_NAMES):
+        return palette.VGA16_NAMES
+    if len(used) > 16:
+        raise ValueError(f"a 16-colour bitmap cannot hold {len(used)} colours")
+    own = sorted(used, key=palette.ORDER.__getitem__)
+    return own + ["black"] * (16 - len(own))
 
 
 def pack_rows(rows, bits, value):
@@ -62,8 +75,9 @@ def info_header(width, height, bits, image_size, colours):
 
 def bmp_bytes(picture):
     width, height = len(picture[0]), len(picture)
-    pixels = pack_rows(picture, 4, lambda name: palette.INDEX[name])
-    table = colour_table()
+    names = colours_of(picture)
+    pixels = pack_rows(picture, 4, names.index)
+    table = colour_table(names)
     offset = FILE_HEADER.size + INFO_HEADER.size + len(table)
     head = FILE_HEADER.pack(b"BM", offset + len(pixels), 0, 0, offset)
     return head + info_header(width, height, 4, len(pixels), 16) + table + pixels
@@ -92,12 +106,9 @@ def ico_bytes(pictures):
     return bytes(out)
 
 
-def _names(values):
-    return [[palette.VGA16[v][0] for v in row] for row in values]
-
-
 def read_bmp(data):
-    """Parses a 16-colour .bmp file back into colour names; raises ValueError on any surprise."""
+    """Parses a 16-colour .bmp file back into (r, g, b) pixels, as the program shows them;
+    raises ValueError on any surprise."""
     magic, size, _, _, offset = FILE_HEADER.unpack_from(data, 0)
     if magic != b"BM" or size != len(data):
         raise ValueError("not a whole BMP file")
@@ -106,11 +117,13 @@ def read_bmp(data):
     if (header_size, planes, bits, compression) != (40, 1, 4, BI_RGB):
         raise ValueError("not a 4-bit BITMAPINFOHEADER bitmap")
     table_at = FILE_HEADER.size + INFO_HEADER.size
-    if data[table_at : table_at + 64] != colour_table():
-        raise ValueError("colour table is not the 16-colour palette")
-    if offset != table_at + 64 or image_size != row_stride(width, 4) * height:
-        raise ValueError("pixel offset or image size is wrong")
-    return _names(unpack_rows(data[offset:], width, height, 4))
+    if fields[9] != 16 or offset != table_at + 64 or image_size != row_stride(width, 4) * height:
+        raise ValueError("colour count, pixel offset or image size is wrong")
+    table = data[table_at:offset]
+    if any(table[3::4]):
+        raise ValueError("a colour table entry has its reserved byte set")
+    colours = [(table[i + 2], table[i + 1], table[i]) for i in range(0, 64, 4)]
+    return [[colours[v] for v in row] for row in unpack_rows(data[offset:], width, height, 4)]
 
 
 def read_ico(data):
@@ -128,6 +141,8 @@ def read_ico(data):
         fields = INFO_HEADER.unpack_from(image, 0)
         if fields[1:5] != (width, height * 2, 1, 4) or fields[5] != BI_RGB:
             raise ValueError(f"icon image {i} has a bad header")
+        if image[INFO_HEADER.size : INFO_HEADER.size + 64] != colour_table():
+            raise ValueError(f"icon image {i}: colour table is not the 16-colour palette")
         xor_at = INFO_HEADER.size + 64
         mask_at = xor_at + row_stride(width, 4) * height
         if mask_at + row_stride(width, 1) * height != size:

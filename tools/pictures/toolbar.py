@@ -23,20 +23,19 @@ BUTTONS = [
 # lines, so moving the face one pixel right and down when pressed loses nothing.
 FACE_LEFT, FACE_TOP, FACE_RIGHT, FACE_BOTTOM = 1, 1, 27, 21
 
-# A pressed button shows its picture in darker colours.
-DARKER = {
-    "white": "silver",
-    "yellow": "olive",
-    "lime": "green",
-    "red": "maroon",
-    "blue": "navy",
-    "aqua": "teal",
-    "fuchsia": "purple",
-}
-
 # A greyed button keeps the shape of the picture's dark pixels only (outlines and strong
 # colours); light fills drop out into the face, as on a greyed system button.
 INK_LUMINANCE_BELOW = 160
+
+
+def is_ink(rgb):
+    return palette.luminance(rgb) < INK_LUMINANCE_BELOW
+
+
+def before_ink(point, ink):
+    """Whether a pixel lies directly left of or above an ink pixel."""
+    x, y = point
+    return (x + 1, y) in ink or (x, y + 1) in ink
 
 
 def _frame(top_left_outer, top_left_inner, bottom_right_inner, bottom_right_outer):
@@ -86,27 +85,31 @@ def check_raised(picture, source):
 
 
 def pressed(picture):
-    """The same picture in a sunken button: one pixel right and down, in darker colours."""
+    """The same picture in a sunken button: one pixel right and down, every colour but the face
+    in its darker shade (the bitmap then carries its own colour table)."""
     out = sunken_frame()
     for y in range(FACE_TOP, FACE_BOTTOM + 1):
         for x in range(FACE_LEFT, FACE_RIGHT + 1):
             colour = picture[y][x]
-            out[y + 1][x + 1] = DARKER.get(colour, colour)
+            out[y + 1][x + 1] = colour if colour == "silver" else palette.darker(colour)
     return out
 
 
 def greyed(picture):
     """The picture embossed in grey: its dark pixels in grey over a white copy one pixel right
-    and down, on the plain face of a raised button."""
+    and down, on the plain face of a raised button. The white copy stops short of the next
+    stroke, so that every stroke's left and top edges stand on the face: white running into
+    the gaps of small lettering such as "WIN" smears it into one blot."""
     out = raised_frame()
-    ink = [
+    ink = {
         (x, y)
         for y in range(FACE_TOP, FACE_BOTTOM + 1)
         for x in range(FACE_LEFT, FACE_RIGHT + 1)
-        if palette.luminance(picture[y][x]) < INK_LUMINANCE_BELOW
-    ]
+        if is_ink(palette.RGB[picture[y][x]])
+    }
     for x, y in ink:
-        if _is_face(x + 1, y + 1):
+        shadow = (x + 1, y + 1)
+        if _is_face(*shadow) and shadow not in ink and not before_ink(shadow, ink):
             out[y + 1][x + 1] = "white"
     for x, y in ink:
         out[y][x] = "grey"
