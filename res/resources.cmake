@@ -2,7 +2,7 @@
 # animation) are drawn at build time from res/pictures/ into ${MARLIX_PICTURES_DIR}.
 set(MARLIX_RESOURCES ${CMAKE_SOURCE_DIR}/res/marlix.rc)
 file(GLOB MARLIX_RESOURCE_PARTS ${CMAKE_SOURCE_DIR}/res/*.rc ${CMAKE_SOURCE_DIR}/res/*.h
-     ${CMAKE_SOURCE_DIR}/res/*.rtf ${CMAKE_SOURCE_DIR}/res/*.txt)
+     ${CMAKE_SOURCE_DIR}/res/*.in ${CMAKE_SOURCE_DIR}/res/*.txt)
 
 find_program(MARLIX_PYTHON3 python3 REQUIRED)
 set(MARLIX_PICTURES_DIR ${CMAKE_BINARY_DIR}/pictures)
@@ -28,7 +28,18 @@ add_custom_command(
     VERBATIM)
 add_custom_target(marlix_pictures DEPENDS ${MARLIX_PICTURES})
 
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/res -I${MARLIX_PICTURES_DIR} -c 1252")
+# The project version reaches the program through files made here: the About texts (their
+# sources in res/ hold @PROJECT_VERSION@) and marlix_version.h for the version resource.
+set(MARLIX_VERSIONED_DIR ${CMAKE_BINARY_DIR}/versioned)
+set(MARLIX_VERSIONED_FILES)
+foreach(file_name about_en.rtf about_es.rtf marlix_version.h)
+    configure_file(${CMAKE_SOURCE_DIR}/res/${file_name}.in ${MARLIX_VERSIONED_DIR}/${file_name} @ONLY)
+    list(APPEND MARLIX_VERSIONED_FILES ${MARLIX_VERSIONED_DIR}/${file_name})
+endforeach()
+list(APPEND MARLIX_RESOURCE_PARTS ${MARLIX_VERSIONED_FILES})
+
+set(CMAKE_RC_FLAGS
+    "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/res -I${MARLIX_PICTURES_DIR} -I${MARLIX_VERSIONED_DIR} -c 1252")
 
 # Every target that compiles marlix.rc calls this in its own folder: source properties belong to
 # a folder, and the pictures must be drawn before the script compiles and redrawn when changed.

@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 #include <richedit.h>
+#include <winver.h>
 
 #include <string>
 #include <vector>
@@ -51,6 +52,37 @@ std::string PlainText(HWND richEdit) {
     return text;
 }
 
+// A text of the built program's version resource, from one language's block ("" if none).
+std::string ProgramVersion(const char* block, const char* name) {
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(MARLIX_PROGRAM, &ignored);
+    std::vector<char> info(size);
+    const std::string path = std::string("\\StringFileInfo\\") + block + "\\" + name;
+    char* value = nullptr;
+    UINT length = 0;
+    if (size == 0 || !GetFileVersionInfoA(MARLIX_PROGRAM, 0, size, info.data()) ||
+        !VerQueryValueA(info.data(), path.c_str(), reinterpret_cast<void**>(&value), &length))
+        return "";
+    return value;
+}
+
+// The version the About text shows after this word, to the end of its line.
+std::string VersionShown(const std::string& text, const std::string& word) {
+    const size_t start = text.find(word);
+    if (start == std::string::npos)
+        return "";
+    const size_t from = start + word.size();
+    return text.substr(from, text.find_first_of("\r\n", from) - from);
+}
+
+// The About text and the file's properties name the same version, in each language's block.
+void ExpectSameVersion(const std::string& text, const std::string& word, const char* block) {
+    const std::string shown = VersionShown(text, word);
+    EXPECT_FALSE(shown.empty()) << text;
+    EXPECT_EQ(ProgramVersion(block, "FileVersion"), shown) << MARLIX_PROGRAM;
+    EXPECT_EQ(ProgramVersion(block, "ProductVersion"), shown) << MARLIX_PROGRAM;
+}
+
 struct AboutSeen {
     std::string caption, close, text, animationClass;
     bool modified = true, playing = false, centred = false;
@@ -93,7 +125,7 @@ TEST_F(AboutBoxTest, EnglishTitleAnimationAndRichText) {
     EXPECT_EQ(seen.animationClass, "SysAnimate32");
     EXPECT_TRUE(seen.playing) << "animation 242 is opened and plays";
     EXPECT_NE(seen.text.find("Marlix32"), std::string::npos) << seen.text;
-    EXPECT_NE(seen.text.find("Version 1.0"), std::string::npos) << seen.text;
+    ExpectSameVersion(seen.text, "Version ", "040904E4");
     EXPECT_NE(seen.text.find("Written by Velquist"), std::string::npos) << seen.text;
     EXPECT_EQ(seen.text.find("{\\rtf"), std::string::npos) << "streamed as RTF, not as text";
     EXPECT_FALSE(seen.modified);
@@ -113,7 +145,7 @@ TEST_F(AboutBoxTest, SpanishMenuThenAboutCommand) {
     EXPECT_EQ(seen.caption, "Acerca");
     EXPECT_EQ(seen.close, "Cerrar");
     EXPECT_TRUE(seen.playing);
-    EXPECT_NE(seen.text.find("Versi\xF3n 1.0"), std::string::npos) << seen.text;
+    ExpectSameVersion(seen.text, "Versi\xF3n ", "0C0A04E4");
     EXPECT_NE(seen.text.find("Escrito por Velquist"), std::string::npos) << seen.text;
     EXPECT_EQ(seen.text.find("Written"), std::string::npos) << seen.text;
     EXPECT_FALSE(seen.modified);

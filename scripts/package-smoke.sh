@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Starts the packaged marlix32.exe once, as a user would get it: unpacks the zip into a temporary
+# folder, installs demo/atm.ini and demo/win.ini into the caller's wine prefix, and has the probe
+# (tools/win32/start_probe.cpp, from the win64 build) check that the main window comes up with
+# the demo catalogue's 35 fonts and that the program ends with exit code 0 when closed.
+# Usage: scripts/package-smoke.sh [ZIP]   (default: the newest dist/marlix32-*-win32.zip)
+# Needs: WINEPREFIX set to a prefix made by this wine with 32-bit support (wine32), DISPLAY
+# (e.g. under xvfb-run -a). Exits non-zero and says why on any failure.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+cd "$here/.."
+zip_file=${1:-$(ls -t dist/marlix32-*-win32.zip 2>/dev/null | head -n 1)}
+[ -f "$zip_file" ] || { echo "package smoke: no package (run scripts/package.sh)"; exit 1; }
+[ -n "${WINEPREFIX:-}" ] || { echo "package smoke: WINEPREFIX is not set"; exit 1; }
+[ -n "${DISPLAY:-}" ] || { echo "package smoke: no DISPLAY"; exit 1; }
+
+[ -f build/win64/CMakeCache.txt ] || cmake --preset win64 >/dev/null
+cmake --build --preset win64 -j2 --target start_probe >/dev/null
+
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"' EXIT
+unzip -q "$zip_file" -d "$unpacked"
+(cd "$unpacked" && sha256sum --quiet -c SHA256SUMS.txt)
+cp demo/atm.ini demo/win.ini "$WINEPREFIX/drive_c/windows/"
+
+# Output to a file, not a pipe: wine's helper processes keep the pipe open after the probe ends.
+status=0
+wine build/win64/tools/win32/start_probe.exe "Z:$unpacked/marlix32.exe" 35 \
+    </dev/null >"$unpacked/probe.log" 2>&1 || status=$?
+tr -d '\r' <"$unpacked/probe.log" | sed 's/^/package smoke: /'
+[ $status -eq 0 ] && echo "package smoke: $(basename "$zip_file") passed"
+exit $status

@@ -1,0 +1,74 @@
+// Starts a marlix32.exe, waits for its main window, and tells how many fonts its catalogue list
+// (control 1001) shows; then closes the window as a user would and waits for the program to end.
+// Usage: start_probe PROGRAM FONTS. Exits 0 only if the list shows FONTS fonts and the program
+// ends by itself with exit code 0. (Cross-process LB_GETCOUNT is reliable; item texts are not.)
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+constexpr DWORD kWaitMs = 30000;
+
+struct Search {
+    DWORD process;
+    HWND found;
+};
+
+BOOL CALLBACK FindMainWindow(HWND window, LPARAM cookie) {
+    auto* search = reinterpret_cast<Search*>(cookie);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char className[32] = "";
+    GetClassNameA(window, className, sizeof className);
+    if (owner != search->process || lstrcmpA(className, "MarlixClass") != 0)
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+HWND WaitForMainWindow(const PROCESS_INFORMATION& started) {
+    Search search = {started.dwProcessId, nullptr};
+    for (DWORD waited = 0; waited < kWaitMs && !search.found; waited += 100) {
+        if (WaitForSingleObject(started.hProcess, 100) == WAIT_OBJECT_0)
+            break;
+        EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
+    }
+    return search.found;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: start_probe PROGRAM FONTS\n");
+        return 2;
+    }
+    std::string commandLine = std::string("\"") + argv[1] + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started = {};
+    if (!CreateProcessA(argv[1], &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &started)) {
+        std::printf("%s: could not start (error %lu)\n", argv[1], GetLastError());
+        return 1;
+    }
+    HWND window = WaitForMainWindow(started);
+    // The catalogue is loaded once the program waits for input.
+    WaitForInputIdle(started.hProcess, kWaitMs);
+    const LRESULT fonts = window ? SendMessageA(GetDlgItem(window, 1001), LB_GETCOUNT, 0, 0) : -1;
+    if (window)
+        PostMessageA(window, WM_CLOSE, 0, 0);
+    DWORD exitCode = STILL_ACTIVE;
+    if (WaitForSingleObject(started.hProcess, kWaitMs) == WAIT_OBJECT_0)
+        GetExitCodeProcess(started.hProcess, &exitCode);
+    else
+        TerminateProcess(started.hProcess, 1);
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+    std::printf("%s: main window %s, %ld fonts listed, exit code %lu\n", argv[1],
+                window ? "shown" : "not shown", static_cast<long>(fonts), exitCode);
+    return window && fonts == std::atol(argv[2]) && exitCode == 0 ? 0 : 1;
+}
