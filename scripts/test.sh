@@ -8,13 +8,27 @@ cd "$here/.."
 "$here/setup.sh" || exit 1
 source "$here/wine-env.sh"
 
-build() {
-    cmake --preset "$1" >build-"$1".log 2>&1 && cmake --build --preset "$1" -j2 >>build-"$1".log 2>&1 \
-        || { cat build-"$1".log; echo "build of $1 failed"; exit 1; }
-    rm -f build-"$1".log
+build() { # the presets, one after the other
+    local preset
+    for preset in "$@"; do
+        cmake --preset "$preset" >build-"$preset".log 2>&1 \
+            && cmake --build --preset "$preset" -j2 >>build-"$preset".log 2>&1 \
+            || { cat build-"$preset".log; echo "build of $preset failed"; return 1; }
+        rm -f build-"$preset".log
+    done
 }
 mkdir -p build
-for preset in native win64 win32 win32-tests; do build "$preset"; done
+# Two lines of builds and the template prefix (mostly waiting on wineboot) side by side keep both
+# cores busy through configure steps and links.
+build native win32 &
+lane1=$!
+build win64 win32-tests &
+lane2=$!
+wine_template_prefix &
+template_made=$!
+made=0
+for job in $lane1 $lane2 $template_made; do wait "$job" || made=1; done
+[ $made -eq 0 ] || exit 1
 
 status=0
 for preset in native win32; do
@@ -22,7 +36,6 @@ for preset in native win32; do
     [ "${PIPESTATUS[0]}" -eq 0 ] || status=1
 done
 
-wine_template_prefix
 export WINEPREFIX="$root/build/wine-test"
 wine_fresh_prefix "$WINEPREFIX"
 # Both architectures in one prefix and one wineserver, one after the other (they share the
