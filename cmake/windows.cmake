@@ -6,6 +6,12 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     # Export stdcall procedures under their plain names (no @n suffix).
     add_link_options(-Wl,--kill-at)
+    # The build to ship: unused code dropped (exported procedures are kept by their exports),
+    # no symbols, and a header that Windows 98, ME and NT 4.0 accept.
+    add_compile_options(-ffunction-sections -fdata-sections)
+    add_link_options(-Wl,--gc-sections -s -Wl,--major-subsystem-version,4
+                     -Wl,--minor-subsystem-version,0 -Wl,--major-os-version,4
+                     -Wl,--minor-os-version,0)
 endif()
 
 include(${CMAKE_SOURCE_DIR}/res/resources.cmake)
@@ -26,4 +32,11 @@ if(CMAKE_CROSSCOMPILING_EMULATOR)
     add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
     add_subdirectory(tests/win32)
     add_subdirectory(tools/win32)
+elseif(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    # The shipped exe loads on the oldest Windows it is for: only reviewed imports, subsystem 4.0.
+    find_program(MARLIX_PYTHON3 python3 REQUIRED)
+    find_program(MARLIX_OBJDUMP NAMES i686-w64-mingw32-objdump REQUIRED)
+    add_test(NAME shipped_exe_loads_on_old_windows
+             COMMAND ${MARLIX_PYTHON3} ${CMAKE_SOURCE_DIR}/tools/check_imports.py ${MARLIX_OBJDUMP}
+                     ${CMAKE_SOURCE_DIR}/tools/old-windows-imports.txt $<TARGET_FILE:marlix32>)
 endif()

@@ -1,45 +1,67 @@
 #!/usr/bin/env bash
-# Builds marlix32.exe and runs it under wine on the demo Windows directory (demo/atm.ini and
-# demo/win.ini, installed into build/wine-run the first time or with --reset). Any further
-# argument is passed to the program (a list file). Without a display it runs under Xvfb for a
-# few seconds and saves a screenshot to build/screenshot.png.
+# Builds marlix32.exe (the i686 build users get) and runs it under wine on the demo Windows
+# directory (demo/atm.ini and demo/win.ini, installed into build/wine-run the first time, with
+# --reset, or when the prefix is made again for a changed wine). Any further argument is passed
+# to the program (a list file). Without a display it runs under Xvfb for a few seconds and saves
+# a screenshot to build/screenshot.png. When the program ends or shows no window within 30 s, it
+# says so and exits non-zero.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 cd "$here/.."
 "$here/setup.sh"
 source "$here/wine-env.sh"
 
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j2 --target marlix32 >/dev/null
+cmake --preset win32 >/dev/null
+cmake --build --preset win32 -j2 --target marlix32 >/dev/null
 
 reset=0
 if [ "${1:-}" = "--reset" ]; then reset=1; shift; fi
 wine_template_prefix
 export WINEPREFIX="$root/build/wine-run"
-[ -d "$WINEPREFIX" ] || wine_fresh_prefix "$WINEPREFIX"
+wine_prefix_current "$WINEPREFIX" || wine_fresh_prefix "$WINEPREFIX"
 windows="$WINEPREFIX/drive_c/windows"
 if [ $reset -eq 1 ] || [ ! -f "$windows/atm.ini" ]; then
     cp demo/atm.ini demo/win.ini "$windows/"
     # wine keeps [windows] of win.ini in the registry, as Windows NT does.
     wine reg add 'HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows' /v Device \
         /d "$(sed -n 's/^device=//p' demo/win.ini | tr -d '\r')" /f >/dev/null 2>&1
+    # Until this wineserver and the desktop process it started without a display are gone, the
+    # program would join them and fail to make its window.
+    wineserver -w
 fi
-exe="$root/build/win64/marlix32.exe"
+exe="$root/build/win32/marlix32.exe"
+
+# Starts the program in the background (its process id in $program) and waits until one of its
+# windows is on the X display: wine names each top-level window's class after the exe.
+start_program() {
+    wine "$@" </dev/null >/dev/null 2>&1 &
+    program=$!
+    for _ in $(seq 300); do
+        xwininfo -root -children 2>/dev/null | grep -q '("marlix32.exe"' && return 0
+        if ! kill -0 "$program" 2>/dev/null; then
+            local code=0
+            wait "$program" || code=$?
+            echo "run.sh: marlix32.exe ended with exit code $code before its window appeared"
+            return 1
+        fi
+        sleep 0.1
+    done
+    echo "run.sh: no window of marlix32.exe appeared within 30 s"
+    wineserver -k
+    return 1
+}
 
 if [ -n "${DISPLAY:-}" ]; then
-    exec wine "$exe" "$@"
+    start_program "$exe" "$@"
+    wait "$program"
+    exit
 fi
 shot="$root/build/screenshot.png"
-xvfb-run -a -s "-screen 0 800x600x24" bash -c '
-    wine "$0" "${@:2}" >/dev/null 2>&1 &
-    # Until the window is up (a first start in a new prefix takes longer): a black screen
-    # compresses to almost nothing.
-    for _ in $(seq 30); do
-        sleep 1
-        import -window root "$1"
-        [ "$(stat -c %s "$1")" -gt 5000 ] && break
-    done
+rm -f "$shot"
+# xvfb-run is a sh script, which drops exported functions: the definition goes in the command.
+xvfb-run -a -s "-screen 0 800x600x24" bash -c "$(declare -f start_program)"'
+    start_program "${@:2}" || exit 1
     sleep 1
     import -window root "$1"
-    wineserver -k' "$exe" "$shot" "$@"
+    wineserver -k' _ "$shot" "$exe" "$@"
 echo "No display: ran under Xvfb; screenshot saved to $shot"

@@ -12,13 +12,17 @@ WholeFileRead ReadWholeFile(const char* path, std::vector<char>& text) {
     if (opened == INVALID_HANDLE_VALUE)
         return WholeFileRead::CannotOpen;
     std::unique_ptr<void, decltype(&CloseHandle)> file(opened, &CloseHandle);
-    LARGE_INTEGER size;
-    if (!GetFileSizeEx(file.get(), &size))
+    // GetFileSize rather than GetFileSizeEx, which Windows 98 and NT 4.0 lack. Its failure value
+    // is also the low part of some real sizes: only the error code tells the two apart.
+    DWORD high = 0;
+    SetLastError(NO_ERROR);
+    const DWORD low = GetFileSize(file.get(), &high);
+    if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR)
         return WholeFileRead::ReadFailed;
     // Offsets into the text are longs, 32 bits on Windows.
-    if (size.QuadPart > 0x7FFFFFF0)
+    if (high != 0 || low > 0x7FFFFFF0)
         return WholeFileRead::NoMemory;
-    const size_t length = static_cast<size_t>(size.QuadPart);
+    const size_t length = low;
     try {
         text.assign(length + 10, '\0');
     } catch (const std::bad_alloc&) {
