@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the presets and runs every test: the native core tests, the check of the shipped i686
-# exe's imports, then the Win32 tests in-process under wine in Xvfb, on x86_64 and on i686.
+# exe's imports, then the Win32 tests in-process under wine in Xvfb, on x86_64 and on i686, and
+# the exe of the release package started from the unpacked zip under 32-bit wine.
 # Exits non-zero on any failure; the last line is the summary.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -18,9 +19,11 @@ build() { # the presets, one after the other
     done
 }
 mkdir -p build
+rm -f build/package-smoke.log
 # Two lines of builds and the template prefix (mostly waiting on wineboot) side by side keep both
 # cores busy through configure steps and links.
-build native win32 &
+{ build native win32 && { "$here/package.sh" >build/package.log 2>&1 \
+    || { cat build/package.log; echo "package failed"; false; }; }; } &
 lane1=$!
 build win64 win32-tests &
 lane2=$!
@@ -56,6 +59,9 @@ for preset in win64 win32-tests; do
     grep -aqE '\[  FAILED  \] [0-9]+ test' "build/$preset-tests.log" \
         || echo "[  FAILED  ] 1 test: the run ended early" >> "build/$preset-tests.log"
 done
+# The program users get, from its zip.
+scripts/package-smoke.sh </dev/null >build/package-smoke.log 2>&1 || code=1
+cat build/package-smoke.log
 wineserver -k
 exit $code
 INNER
@@ -74,6 +80,11 @@ for preset in win64 win32-tests; do
     count=$(grep -aoE '\[  FAILED  \] [0-9]+ test' "build/$preset-tests.log" | grep -oE '[0-9]+' | tail -n 1)
     failed=$((failed + ${count:-0}))
 done
+if grep -aq 'package smoke: .* passed$' build/package-smoke.log; then
+    passed=$((passed + 1))
+else
+    failed=$((failed + 1))
+fi
 if [ "$status" -ne 0 ] && [ "$failed" -eq 0 ]; then failed=1; fi
 echo "tests: $passed passed, $failed failed"
 exit $status
