@@ -52,7 +52,7 @@ code=0
 for preset in win64 win32-tests; do
     echo "Win32 tests, preset $preset:"
     ctest --preset "$preset" --timeout 900 --verbose 2>&1 | tee "build/$preset-tests.log" \
-        | grep -av -E '^([0-9]+: )?\[ +(RUN|OK) \]'
+        | grep -av -E '^([0-9]+: )?\[ +(RUN|OK) +\]'
     [ "${PIPESTATUS[0]}" -eq 0 ] && continue
     code=1
     # A run that fails without gtest's count of failures (a crash, a timeout) counts as one.
