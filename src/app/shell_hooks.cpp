@@ -3,6 +3,7 @@
 namespace {
 BeepObserver beepObserver;
 HelpObserver helpObserver;
+FlushObserver flushObserver;
 
 // WinHelp would only ask the user to look for a help file that it cannot find, so without the
 // file it is not started. It looks where SearchPath does, and in the Help folder of Windows.
@@ -37,9 +38,18 @@ BOOL CallWinHelp(HWND owner, const char* file, UINT command, ULONG_PTR data) {
     return WinHelpA(owner, file, command, data);
 }
 
+void FlushWinIniCache() {
+    WriteProfileStringA(nullptr, nullptr, nullptr);
+    if (flushObserver)
+        flushObserver();
+}
+
 void SetBeepObserver(BeepObserver observer) {
     beepObserver = observer;
 }
 void SetHelpObserver(HelpObserver observer) {
     helpObserver = observer;
+}
+void SetFlushObserver(FlushObserver observer) {
+    flushObserver = observer;
 }

@@ -38,6 +38,8 @@ bool LocateWinIni(char* path) {
 }
 
 bool LoadWinIni(HWND owner, std::string& file) {
+    // Another program's profile writes may still be only in the system's cache.
+    FlushWinIniCache();
     char path[MAX_PATH];
     if (!LocateWinIni(path))
         return false;
@@ -112,6 +114,9 @@ void SaveToWinIni(const char* sectionName) {
         ReportFailure(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
         return;
     }
+    // The printer driver reads its fonts through the profile functions: they must see the new
+    // file before anyone is told, and the old cached text must never be written back over it.
+    FlushWinIniCache();
     // Sent, not posted: every top-level window has seen the change before the warning opens.
     SendMessageA(HWND_BROADCAST, WM_FONTCHANGE, 0, 0);
     ShowFontChangeWarning(owner);

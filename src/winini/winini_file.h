@@ -1,6 +1,7 @@
 // WIN.INI on disk: finding it, reading it whole, rewriting one printer section from the
 // SelectedList and reading one back into it. The file is never read through the profile
-// functions: it is taken whole, scanned as text and written back whole.
+// functions: it is taken whole, scanned as text and written back whole, with the system's profile
+// cache flushed before each read and after each rewrite.
 #pragma once
 
 #include <windows.h>

@@ -154,6 +154,27 @@ TEST_F(WinIniTest, OpeningASectionReplacesTheSelectionClearsTheTitleAndEnablesTh
                                                    {ToolbarEnable, ButtonSaveWinIni}}));
 }
 
+// What other programs wrote through the profile functions may be only in the system's cache:
+// each read comes after a flush, which here brings such a write into the file. The dialog then
+// lists a section added at the first flush, and the read back names a font added at the second.
+TEST_F(WinIniTest, DialogAndReadBackSeeWritesTheCacheHeld) {
+    windows.Write("win.ini", "[PostScript,LPT1]\r\nsoftfonts=1\r\nsoftfont1=c:\\f002c___.pfm\r\n");
+    ASSERT_TRUE(CreateMainWindow());
+    int flushes = 0;
+    onFlush = [&flushes] {
+        if (++flushes == 1)
+            WriteProfileStringA("PostScript,LPT9", "softfont1", "c:\\f000a___.pfm");
+        else
+            WriteProfileStringA("PostScript,LPT1", "softfont2", "c:\\f004e___.pfm");
+    };
+    ThenChooseSection("PostScript,LPT1");
+    EXPECT_EQ(RunSectionDialog(mainWindow, SectionOpen), 1);
+    EXPECT_EQ(flushes, 2);
+    EXPECT_EQ(sectionItems, (std::vector<std::string>{"PostScript,LPT1", "PostScript,LPT9"}));
+    EXPECT_EQ(Items(App.SelectedList),
+              (std::vector<std::string>{SampleFontName(2), SampleFontName(4)}));
+}
+
 TEST_F(WinIniTest, DoubleClickOpensTheSectionLikeOk) {
     windows.Write("win.ini", "[PostScript,LPT1]\r\nsoftfont1=c:\\f002c___.pfm\r\n");
     ASSERT_TRUE(CreateMainWindowLogged());

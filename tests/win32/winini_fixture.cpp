@@ -1,10 +1,12 @@
 #include "winini_fixture.h"
 
 #include "app/main_window.h"
+#include "app/shell_hooks.h"
 #include "catalog/catalog_win.h"
 #include "resource.h"
 
 std::vector<std::string> WinIniTest::events;
+std::function<void()> WinIniTest::onFlush;
 
 namespace {
 
@@ -14,6 +16,11 @@ LRESULT CALLBACK ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     if (message == WM_FONTCHANGE)
         WinIniTest::events.push_back("fontchange");
     return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void ObserveFlush() {
+    if (WinIniTest::onFlush)
+        WinIniTest::onFlush();
 }
 
 } // namespace
@@ -38,6 +45,8 @@ std::string SoftfontLines(const std::vector<int>& fonts) {
 void WinIniTest::SetUp() {
     MarlixTest::SetUp();
     events.clear();
+    onFlush = nullptr;
+    SetFlushObserver(ObserveFlush);
     WNDCLASSA probeClass = {};
     probeClass.lpfnWndProc = ProbeProc;
     probeClass.hInstance = GetModuleHandleA(nullptr);
@@ -50,6 +59,7 @@ void WinIniTest::SetUp() {
 
 void WinIniTest::TearDown() {
     DestroyWindow(probe);
+    SetFlushObserver(nullptr);
     toolbar.reset();
     MarlixTest::TearDown();
 }

@@ -5,8 +5,8 @@
 
 #include "marlix_test.h"
 
+#include <functional>
 #include <memory>
-
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,6 +24,8 @@ class WinIniTest : public MarlixTest {
     // Events in the order they happened: "fontchange" (the other window saw WM_FONTCHANGE) and
     // "warning" (the warning dialog was up).
     static std::vector<std::string> events;
+    // Run at each flush of the system's WIN.INI cache, when set.
+    static std::function<void()> onFlush;
 
   protected:
     void SetUp() override;

@@ -124,6 +124,39 @@ TEST_F(WinIniTest, SaveRewritesTheChosenBodyBroadcastsAndThenWarns) {
     EXPECT_EQ(warning.owner, mainWindow);
 }
 
+// Windows 95, 98 and ME keep profile writes in a cache until it is flushed; here each flush lets
+// a write of another program reach the file, as that flush would. The writes at the flushes
+// before the dialog's and the save's reads are kept by the rewrite, the flush after it already
+// sees the new body, and all come before the broadcast. A plain write just before the save
+// survives it too.
+TEST_F(WinIniTest, ProfileCacheIsFlushedBeforeEachReadAndAfterTheRewrite) {
+    windows.Write("win.ini", SampleWinIni);
+    ASSERT_TRUE(CreateMainWindow());
+    SelectFonts({4, 0, 2});
+    const std::string newBody = SoftfontLines({2, 0, 4});
+    int flushes = 0;
+    onFlush = [this, &flushes, &newBody] {
+        const bool rewritten = windows.Read("win.ini").find(newBody) != std::string::npos;
+        events.push_back(rewritten ? "flush after rewrite" : "flush");
+        const std::string key = "atflush" + std::to_string(++flushes);
+        WriteProfileStringA("Other", key.c_str(), "kept");
+    };
+    WriteProfileStringA("Other", "before", "kept");
+    ThenChooseSection("PostScript,LPT1");
+    dialogs.Then(WarningSeen(nullptr));
+    EXPECT_EQ(RunSectionDialog(mainWindow, SectionSave), 1);
+
+    EXPECT_EQ(events, (std::vector<std::string>{"flush", "flush", "flush after rewrite",
+                                                "fontchange", "warning"}));
+    for (const char* key : {"before", "atflush1", "atflush2", "atflush3"}) {
+        char value[16] = "";
+        GetProfileStringA("Other", key, "", value, sizeof value);
+        EXPECT_STREQ(value, "kept") << key;
+    }
+    EXPECT_NE(windows.Read("win.ini").find("[PostScript,LPT1]\r\nATM=placeholder\r\n" + newBody),
+              std::string::npos);
+}
+
 TEST_F(WinIniTest, SpanishWarningIsDialog401) {
     windows.Write("win.ini", SampleWinIni);
     WriteSettings("[Options]\r\nLanguage=300\r\n");
