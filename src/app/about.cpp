@@ -11,6 +11,10 @@
 
 namespace {
 
+// The About texts are navy on white: the background is set, not taken from the system's Window
+// colour, so that the text stays readable under a dark or high-contrast scheme.
+constexpr COLORREF AboutTextBackground = RGB(255, 255, 255);
+
 // The part of an RTF resource not yet handed to the rich-edit control.
 struct ResourceCursor {
     const char* next;
@@ -43,6 +47,7 @@ void StreamAboutText(HWND richEdit) {
     stream.pfnCallback = ReadResource;
     SendMessageA(richEdit, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
     SendMessageA(richEdit, EM_SETMODIFY, FALSE, 0);
+    SendMessageA(richEdit, EM_SETBKGNDCOLOR, FALSE, AboutTextBackground);
 }
 
 void StartAnimation(HWND animation) {

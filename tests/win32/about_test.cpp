@@ -151,6 +151,36 @@ TEST_F(AboutBoxTest, SpanishMenuThenAboutCommand) {
     EXPECT_FALSE(seen.modified);
 }
 
+// Under a dark scheme the About text keeps the look of the standard scheme, navy on white,
+// rather than navy on the system's black Window colour.
+TEST_F(AboutBoxTest, TextStaysNavyOnWhiteUnderADarkScheme) {
+    const int elements[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNFACE, COLOR_BTNTEXT};
+    const COLORREF dark[] = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0), RGB(255, 255, 255)};
+    COLORREF saved[4];
+    for (int i = 0; i < 4; ++i)
+        saved[i] = GetSysColor(elements[i]);
+    ASSERT_TRUE(SetSysColors(4, elements, dark));
+    ASSERT_TRUE(CreateMainWindow());
+    COLORREF background = 0;
+    CHARFORMATA format = {};
+    dialogs.Then([&](SeenDialog& dialog) {
+        HWND text = GetDlgItem(dialog.window, IDC_ABOUT_TEXT);
+        // The old background is the answer to setting one; the same one is set back.
+        background = static_cast<COLORREF>(SendMessageA(text, EM_SETBKGNDCOLOR, FALSE, 0));
+        SendMessageA(text, EM_SETBKGNDCOLOR, FALSE, background);
+        SendMessageA(text, EM_SETSEL, 0, -1);
+        format.cbSize = sizeof format;
+        SendMessageA(text, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+        return IDOK;
+    });
+    EXPECT_EQ(RunAboutBox(mainWindow), 1);
+    SetSysColors(4, elements, saved);
+    EXPECT_EQ(background, RGB(255, 255, 255));
+    EXPECT_TRUE(format.dwMask & CFM_COLOR) << "one colour for the whole text";
+    EXPECT_FALSE(format.dwEffects & CFE_AUTOCOLOR);
+    EXPECT_EQ(format.crTextColor, RGB(0, 0, 128));
+}
+
 TEST_F(AboutBoxTest, EscEndsItLikeClose) {
     ASSERT_TRUE(CreateMainWindow());
     dialogs.ThenClick(IDCANCEL);
