@@ -114,8 +114,8 @@ void SaveToWinIni(const char* sectionName) {
         ReportFailure(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
         return;
     }
-    // The printer driver reads its fonts through the profile functions: they must see the new
-    // file before anyone is told, and the old cached text must never be written back over it.
+    // The printer driver reads its fonts through the profile functions: they must read the new
+    // file, not a cached old one, before anyone is told.
     FlushWinIniCache();
     // Sent, not posted: every top-level window has seen the change before the warning opens.
     SendMessageA(HWND_BROADCAST, WM_FONTCHANGE, 0, 0);
