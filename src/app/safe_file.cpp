@@ -25,6 +25,26 @@ bool Exists(const char* path) {
     return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
 }
 
+// A leftover file of an earlier save: read-only, hidden or system it would refuse to be deleted
+// or overwritten, so those are cleared. False when a folder stands in its place.
+bool ClearLeftover(const std::string& name) {
+    const DWORD attributes = GetFileAttributesA(name.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return true;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return false;
+    const DWORD blocking = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    return !(attributes & blocking) || SetFileAttributesA(name.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// The attributes the new file is given: the old file's hidden and system ones, so that a save
+// does not change how the file is shown, and archive, as any write to a file sets it.
+DWORD NewFileAttributes(DWORD old) {
+    const DWORD kept =
+        old == INVALID_FILE_ATTRIBUTES ? 0 : old & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+    return kept | FILE_ATTRIBUTE_ARCHIVE;
+}
+
 } // namespace
 
 std::string PathBeside(const std::string& path, const char* suffix) {
@@ -39,11 +59,25 @@ std::string PathBeside(const std::string& path, const char* suffix) {
     return lstrcmpiA(beside.c_str(), path.c_str()) == 0 ? "" : beside;
 }
 
+void RestoreAsideCopy(const char* path) {
+    if (!*path || Exists(path))
+        return;
+    const std::string aside = PathBeside(path, ".mx-");
+    const DWORD attributes =
+        aside.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(aside.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        MoveFileA(aside.c_str(), path);
+}
+
 bool ReplaceStepByStep(const char* temporary, const char* path) {
     if (!Exists(path))
         return MoveFileA(temporary, path) != FALSE;
+    // An old copy still beside the file is older than the file itself: it gives way.
     const std::string aside = PathBeside(path, ".mx-");
-    if (aside.empty() || !MoveFileA(path, aside.c_str()))
+    if (aside.empty() || !ClearLeftover(aside))
+        return false;
+    DeleteFileA(aside.c_str());
+    if (!MoveFileA(path, aside.c_str()))
         return false;
     if (!MoveFileA(temporary, path)) {
         MoveFileA(aside.c_str(), path);
@@ -55,21 +89,24 @@ bool ReplaceStepByStep(const char* temporary, const char* path) {
 }
 
 bool WriteFileSafely(const char* path, const std::string& bytes) {
+    RestoreAsideCopy(path);
     // Writing in place would be refused for a read-only file; replacing it must be too.
     const DWORD attributes = GetFileAttributesA(path);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         return false;
 
     const std::string temporary = PathBeside(path, ".mx~");
-    if (temporary.empty())
+    if (temporary.empty() || !ClearLeftover(temporary))
         return false;
+    const DWORD newAttributes = NewFileAttributes(attributes);
     HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+                              newAttributes, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     const bool written = WriteAll(file, bytes);
     const bool closed = CloseHandle(file) != FALSE;
-    if (written && closed) {
+    // A leftover that was overwritten keeps its own attributes: the new file's are set here.
+    if (written && closed && SetFileAttributesA(temporary.c_str(), newAttributes)) {
         if (MoveFileExA(temporary.c_str(), path,
                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return true;

@@ -4,6 +4,9 @@
 #include <string>
 
 // Writes bytes to a temporary file beside path, flushes it and only then moves it over path.
+// The new file keeps the old one's hidden and system attributes. A leftover temporary file of an
+// earlier save is overwritten, and a missing path whose old copy is still aside gets it back
+// first (see RestoreAsideCopy).
 // On any failure (the temporary file cannot be created or fully written, path is read-only or
 // cannot be replaced) the temporary file is removed, path is left as it was and false is
 // returned.
@@ -14,8 +17,12 @@ bool WriteFileSafely(const char* path, const std::string& bytes);
 // replaced. Empty when the file name is too short for that, or the cut name would be path itself.
 std::string PathBeside(const std::string& path, const char* suffix);
 
+// Where path is missing but its old copy (path + ".mx-") is still aside, as a replacement in steps
+// that was cut short leaves it, moves the copy back into its place.
+void RestoreAsideCopy(const char* path);
+
 // Puts the file temporary in the place of path where the system cannot replace a file in one
-// step: the old file is moved aside (path + ".mx-"), the new one moved into its place, then the
-// old one deleted. If a move fails the old file is put back and false returned; the temporary
-// file is then the caller's to remove.
+// step: the old file is moved aside (path + ".mx-", in place of any older copy there), the new one
+// moved into its place, then the old one deleted. If a move fails the old file is put back and
+// false returned; the temporary file is then the caller's to remove.
 bool ReplaceStepByStep(const char* temporary, const char* path);

@@ -47,6 +47,8 @@ bool OpenListFile(HWND owner, bool merge) {
     bool result = false;
     {
         std::vector<char> text;
+        // A save in steps cut short may have left the file only aside.
+        RestoreAsideCopy(ListFile.CurrentListPath);
         switch (ReadWholeFile(ListFile.CurrentListPath, text)) {
         case WholeFileRead::CannotOpen:
             // Held by another program, gone, or no file at all: say so, and forget the name.

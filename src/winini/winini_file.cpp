@@ -32,6 +32,8 @@ bool LocateWinIni(char* path) {
     if (length == 0 || length > 251)
         return ReportFailure(App.MainWindow, IDS_NO_WINDOWS_DIR, IDS_WINDOWS_DIR_CAPTION);
     lstrcatA(path, "\\win.ini");
+    // A save in steps cut short may have left the file only aside.
+    RestoreAsideCopy(path);
     if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES)
         return ReportFailure(App.MainWindow, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
     return true;

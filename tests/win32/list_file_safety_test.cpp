@@ -128,6 +128,57 @@ TEST_F(ListFileSafetyTest, AListFileWithTheLongestPathIsSaved) {
     EXPECT_TRUE(beeps.empty());
 }
 
+// What an earlier save left behind (a crash, a copy kept aside, a leftover temporary file) and how
+// the file was marked: opening and saving go on, and the saved file keeps its marks.
+TEST_F(ListFileSafetyTest, LeftoversOfAnEarlierSaveNeitherLoseNorBlockTheFile) {
+    const DWORD marks = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    const std::string list = "[Fonts]\r\n" + Items(App.SelectedList)[0] + "\r\n[EndFonts]\r\n";
+    const std::string old = "[Fonts]\r\nold\r\n[EndFonts]\r\n";
+    const std::string path = WindowsDirectory::Path("left.mxf");
+    const struct {
+        const char* what;
+        bool save;        // else open
+        const char* file; // nullptr: no file
+        DWORD fileMarks;
+        const char* aside;     // left.mxf.mx-
+        const char* temporary; // left.mxf.mx~, read-only, hidden and system
+        DWORD marksAfter;
+    } rows[] = {
+        {"opened while only its old copy is aside", false, nullptr, 0, list.c_str(), nullptr, 0},
+        {"saved while only its old copy is aside", true, nullptr, 0, old.c_str(), nullptr, 0},
+        {"saved hidden and system", true, old.c_str(),
+         FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, nullptr, nullptr,
+         FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM},
+        {"saved over a marked temporary file left", true, old.c_str(), 0, nullptr, "stale", 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        for (const char* name : {"left.mxf", "left.mxf.mx-", "left.mxf.mx~"})
+            windows.Remove(name);
+        if (row.file) {
+            windows.Write("left.mxf", row.file);
+            SetFileAttributesA(path.c_str(), row.fileMarks ? row.fileMarks : FILE_ATTRIBUTE_NORMAL);
+        }
+        if (row.aside)
+            windows.Write("left.mxf.mx-", row.aside);
+        if (row.temporary) {
+            windows.Write("left.mxf.mx~", row.temporary);
+            SetFileAttributesA((path + ".mx~").c_str(), marks);
+        }
+        NameListFile(path, "left.mxf");
+        ListFile.CurrentListForm = 3;
+        beeps.clear();
+        EXPECT_TRUE(row.save ? SaveListFile(mainWindow, App.SelectedList, SaveToCurrent)
+                             : OpenListFile(mainWindow, false));
+        EXPECT_TRUE(beeps.empty());
+        EXPECT_EQ(GetFileAttributesA(path.c_str()) & marks, row.marksAfter);
+        EXPECT_FALSE(windows.Exists("left.mxf.mx-"));
+        EXPECT_FALSE(windows.Exists("left.mxf.mx~"));
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        EXPECT_EQ(ReadFileBytes(path), list);
+    }
+}
+
 // Where the system cannot replace a file in one move (Windows 95, 98, ME), the old file is moved
 // aside first: whichever step fails, the file is never lost.
 TEST(ReplaceStepByStep, WhicheverStepFailsTheFileIsThereOldOrNew) {
@@ -137,14 +188,15 @@ TEST(ReplaceStepByStep, WhicheverStepFailsTheFileIsThereOldOrNew) {
     const std::string aside = WindowsDirectory::Path("steps.mxf.mx-");
     const struct {
         const char* what;
-        bool oldFile, newFile, asideTaken, oldReadOnly;
+        bool oldFile, newFile, asideTaken, staleAside, oldReadOnly;
         bool replaced;
     } rows[] = {
-        {"no old file", false, true, false, false, true},
-        {"old file replaced", true, true, false, false, true},
-        {"old file cannot be moved aside", true, true, true, false, false},
-        {"new file cannot be moved in", true, false, false, false, false},
-        {"old copy cannot be deleted", true, true, false, true, true},
+        {"no old file", false, true, false, false, false, true},
+        {"old file replaced", true, true, false, false, false, true},
+        {"old file cannot be moved aside", true, true, true, false, false, false},
+        {"new file cannot be moved in", true, false, false, false, false, false},
+        {"old copy cannot be deleted", true, true, false, false, true, true},
+        {"read-only hidden older copy left aside", true, true, false, true, false, true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -154,6 +206,10 @@ TEST(ReplaceStepByStep, WhicheverStepFailsTheFileIsThereOldOrNew) {
             windows.Write("steps.mxf.mx~", "new");
         if (row.asideTaken) {
             ASSERT_TRUE(CreateDirectoryA(aside.c_str(), nullptr));
+        }
+        if (row.staleAside) {
+            windows.Write("steps.mxf.mx-", "older");
+            SetFileAttributesA(aside.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
         }
         if (row.oldReadOnly)
             SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);

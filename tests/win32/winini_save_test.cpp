@@ -339,6 +339,48 @@ TEST_F(WinIniTest, FailedSaveLeavesWinIniAsItWasWithoutBroadcastOrWarning) {
     }
 }
 
+// What an earlier save left behind (a crash during a save in steps, a leftover temporary file)
+// and how WIN.INI was marked: the save goes on, and WIN.INI keeps its marks.
+TEST_F(WinIniTest, LeftoversOfAnEarlierSaveNeitherLoseNorBlockWinIni) {
+    const DWORD marks = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    const std::string path = WindowsDirectory::Path("win.ini");
+    const struct {
+        const char* what;
+        bool onlyAside;       // win.ini is missing, its old copy win.ini.mx- is there
+        DWORD fileMarks;      // of win.ini
+        bool markedTemporary; // a read-only, hidden and system win.ini.mx~ is left
+    } rows[] = {
+        {"only the old copy is aside", true, 0, false},
+        {"hidden and system", false, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, false},
+        {"a marked temporary file is left", false, 0, true},
+    };
+    ASSERT_TRUE(CreateMainWindow());
+    SelectFonts({1});
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        for (const char* name : {"win.ini", "win.ini.mx-", "win.ini.mx~"})
+            windows.Remove(name);
+        windows.Write(row.onlyAside ? "win.ini.mx-" : "win.ini", SampleWinIni);
+        if (row.fileMarks)
+            SetFileAttributesA(path.c_str(), row.fileMarks);
+        if (row.markedTemporary) {
+            windows.Write("win.ini.mx~", "stale");
+            SetFileAttributesA(TemporaryPath().c_str(), marks);
+        }
+        events.clear();
+        ThenChooseSection("PostScript,LPT1");
+        dialogs.Then(WarningSeen(nullptr));
+        EXPECT_EQ(RunSectionDialog(mainWindow, SectionSave), 1);
+        EXPECT_EQ(events, (std::vector<std::string>{"fontchange", "warning"}));
+        EXPECT_EQ(GetFileAttributesA(path.c_str()) & marks, row.fileMarks);
+        EXPECT_FALSE(windows.Exists("win.ini.mx-"));
+        EXPECT_FALSE(windows.Exists("win.ini.mx~"));
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        EXPECT_EQ(windows.Read("win.ini"),
+                  Head + "ATM=placeholder\r\n" + SoftfontLines({1}) + "\r\n" + Tail);
+    }
+}
+
 // 70000 bytes are worked with; one more gives message 117 over the dialog, which then ends.
 TEST_F(WinIniTest, WinIniOf70000BytesLoadsAndOf70001GivesMessage117) {
     const std::string section = "[PostScript,LPT1]\r\nsoftfont1=c:\\f000a___.pfm\r\n[Pad]\r\n;";
