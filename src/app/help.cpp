@@ -114,8 +114,50 @@ HFONT CreateTextFont() {
     return CreateFontIndirectA(&font);
 }
 
+// Keys of the help window, handled as a dialog's: Tab and Shift+Tab go from control to control,
+// Alt with the Find label's mnemonic goes to the search box, Esc closes the window. True when the
+// key was used here; others (Ctrl+C, Ctrl+Insert in the text) go on to the control.
+bool HelpWindowKey(const MSG& message) {
+    if (!Help.Window || !(message.hwnd == Help.Window || IsChild(Help.Window, message.hwnd)))
+        return false;
+    const bool control = GetKeyState(VK_CONTROL) < 0, alt = GetKeyState(VK_MENU) < 0;
+    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && !control && !alt) {
+        const bool back = GetKeyState(VK_SHIFT) < 0;
+        if (HWND next = GetNextDlgTabItem(Help.Window, GetFocus(), back))
+            SetFocus(next);
+        return true;
+    }
+    if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
+        PostMessageA(Help.Window, WM_CLOSE, 0, 0);
+        return true;
+    }
+    if (message.message == WM_SYSCHAR) {
+        const std::string& label = Help.Book.findLabel;
+        const size_t mark = label.find('&');
+        if (mark == std::string::npos || mark + 1 >= label.size())
+            return false;
+        if (UpperAnsi(message.wParam) != UpperAnsi(static_cast<unsigned char>(label[mark + 1])))
+            return false;
+        HWND find = Child(IDC_HELP_FIND);
+        SetFocus(find);
+        SendMessageA(find, EM_SETSEL, 0, -1);
+        return true;
+    }
+    return false;
+}
+
+// The help window's keys are taken as they leave the queue, whichever loop takes them: the
+// program's own, or that of the dialog whose Help button opened the window.
+LRESULT CALLBACK HelpKeyHook(int code, WPARAM removal, LPARAM lParam) {
+    MSG* message = reinterpret_cast<MSG*>(lParam);
+    if (code == HC_ACTION && removal == PM_REMOVE && HelpWindowKey(*message))
+        message->message = WM_NULL;
+    return CallNextHookEx(Help.KeyHook, code, removal, lParam);
+}
+
 void OnHelpCreate(HWND window) {
     Help.Window = window;
+    Help.KeyHook = SetWindowsHookExA(WH_GETMESSAGE, HelpKeyHook, nullptr, GetCurrentThreadId());
     Help.TextFont = CreateTextFont();
     HFONT font =
         Help.TextFont ? Help.TextFont : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
@@ -158,8 +200,12 @@ LRESULT CALLBACK HelpWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if (Help.TextFont)
             DeleteObject(Help.TextFont);
         Help.TextFont = nullptr;
-        if (Help.Window == window)
+        if (Help.Window == window) {
             Help.Window = nullptr;
+            if (Help.KeyHook)
+                UnhookWindowsHookEx(Help.KeyHook);
+            Help.KeyHook = nullptr;
+        }
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
@@ -221,35 +267,6 @@ void ShowOwnHelp(HWND owner, int topic, const char* keyword) {
 }
 
 } // namespace
-
-bool HelpWindowKey(const MSG& message) {
-    if (!Help.Window || !(message.hwnd == Help.Window || IsChild(Help.Window, message.hwnd)))
-        return false;
-    const bool control = GetKeyState(VK_CONTROL) < 0, alt = GetKeyState(VK_MENU) < 0;
-    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && !control && !alt) {
-        const bool back = GetKeyState(VK_SHIFT) < 0;
-        if (HWND next = GetNextDlgTabItem(Help.Window, GetFocus(), back))
-            SetFocus(next);
-        return true;
-    }
-    if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
-        PostMessageA(Help.Window, WM_CLOSE, 0, 0);
-        return true;
-    }
-    if (message.message == WM_SYSCHAR) {
-        const std::string& label = Help.Book.findLabel;
-        const size_t mark = label.find('&');
-        if (mark == std::string::npos || mark + 1 >= label.size())
-            return false;
-        if (UpperAnsi(message.wParam) != UpperAnsi(static_cast<unsigned char>(label[mark + 1])))
-            return false;
-        HWND find = Child(IDC_HELP_FIND);
-        SetFocus(find);
-        SendMessageA(find, EM_SETSEL, 0, -1);
-        return true;
-    }
-    return false;
-}
 
 void ShowHelpTopic(HWND owner, const char* file, UINT command, ULONG_PTR data) {
     if (CallWinHelp(owner, file, command, data))

@@ -16,6 +16,7 @@ struct HelpState {
     HelpBook Book;
     int ShownTopic = -1; // id of the topic in the text pane
     HFONT TextFont = nullptr;
+    HHOOK KeyHook = nullptr; // takes the window's keys under any message loop
 };
 extern HelpState Help;
 
@@ -24,7 +25,3 @@ extern HelpState Help;
 // HELP_PARTIALKEY lists the topics that hold the keyword (all for an empty one) with the cursor
 // in the search box, "WINHELP.HLP" shows how to use help, anything else the contents.
 void ShowHelpTopic(HWND owner, const char* file, UINT command, ULONG_PTR data);
-// Keys of the help window, handled as a dialog's: Tab and Shift+Tab go from control to control,
-// Alt with the Find label's mnemonic goes to the search box, Esc closes the window. True when the
-// key was used here; others (Ctrl+C, Ctrl+Insert in the text) go on to the control.
-bool HelpWindowKey(const MSG& message);

@@ -74,6 +74,7 @@ void OnCreate(HWND window) {
     ShowWindow(App.Toolbar, SW_SHOW);
     App.AtmList = CreateFontListBox(window, 10, IDC_ATM_LIST, &App.AtmListOldFont);
     App.SelectedList = CreateFontListBox(window, 230, IDC_SELECTED_LIST, &App.SelectedListOldFont);
+    App.FocusList = App.AtmList;
 
     if (LoadAtmCatalog(App.AtmList))
         SendMessageA(App.Toolbar, WM_COMMAND, ToolbarCreateButtons, 0);
@@ -89,7 +90,7 @@ void OnDestroy(HWND window) {
     FreeFontCatalog();
     DestroyFontListBox(App.AtmList, App.AtmListOldFont);
     DestroyFontListBox(App.SelectedList, App.SelectedListOldFont);
-    App.AtmList = App.SelectedList = nullptr;
+    App.AtmList = App.SelectedList = App.FocusList = nullptr;
     if (!DeleteObject(App.ListFont))
         SoundBeep(MB_ICONHAND);
     App.ListFont = nullptr;
@@ -98,6 +99,10 @@ void OnDestroy(HWND window) {
 }
 
 } // namespace
+
+void FocusOtherList(HWND list) {
+    SetFocus(list == App.AtmList ? App.SelectedList : App.AtmList);
+}
 
 void CloseFontSample() {
     if (App.FontSampleWindow)
@@ -115,6 +120,12 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
         return 0;
     case WM_PAINT:
         PaintStatusPanel(window);
+        return 0;
+    case WM_SETFOCUS:
+        // The window itself takes no keys: at start, on activation and when a dialog or message
+        // box ends, the focus goes on to the list used last.
+        if (App.FocusList)
+            SetFocus(App.FocusList);
         return 0;
     case WM_KEYDOWN:
     case WM_LBUTTONDOWN:

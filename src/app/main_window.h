@@ -12,6 +12,7 @@ struct MainWindowState {
     HWND AtmList = nullptr;      // control 1001, the catalogue fonts not selected
     HWND SelectedList = nullptr; // control 1002, the selected fonts
     HWND FontSampleWindow = nullptr;
+    HWND FocusList = nullptr; // the list that had the keyboard focus last
     HFONT ListFont = nullptr;
     HFONT AtmListOldFont = nullptr;
     HFONT SelectedListOldFont = nullptr;
@@ -31,11 +32,13 @@ void TakeCommandLine(const char* commandLine);
 // main window created and shown. Returns the window, or none.
 HWND StartMainWindow(HINSTANCE instance, const char* commandLine, int showState);
 // Runs one message of the program's loop. The accelerator table acts only on messages for the
-// main window and its children (in the help window Ctrl+Insert copies text), and the help
-// window's keys are handled there as a dialog's.
+// main window and its children (in the help window Ctrl+Insert copies text); a key press first
+// ends a rest on a toolbar button and closes the font sample.
 void DispatchProgramMessage(MSG& message, HACCEL accelerators);
 // Creates the main window at the stored geometry; WM_CREATE has run when it returns.
 HWND CreateMainWindow();
+// Moves the keyboard focus from one list to the other (Tab, Shift+Tab and F6 in a list).
+void FocusOtherList(HWND list);
 // Destroys FontSampleWindow if it is open and forgets it.
 void CloseFontSample();
 

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "app/command_line.h"
-#include "app/help.h"
 #include "listfile/list_file.h"
 
 #include "app/settings.h"
@@ -47,7 +46,11 @@ bool RegisterMarlixClasses(HINSTANCE instance) {
 }
 
 HWND CreateMainWindow() {
+    // A geometry stored on a larger screen could leave only a corner of the window in sight.
+    RECT area;
     WindowGeometry geometry = ReadWindowGeometry();
+    if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0))
+        geometry = FitOntoWorkArea(geometry, {area.left, area.top, area.right, area.bottom});
     return CreateWindowExA(WS_EX_OVERLAPPEDWINDOW, "MarlixClass", "Marlix32  by Velquist",
                            WS_OVERLAPPEDWINDOW, geometry.left, geometry.top, geometry.width,
                            geometry.height, nullptr, nullptr, App.ProgramInstance, nullptr);
@@ -80,12 +83,24 @@ HWND StartMainWindow(HINSTANCE instance, const char* commandLine, int showState)
     return window;
 }
 
+namespace {
+// Set in a key press's lParam when the key was already down.
+constexpr LPARAM KeyRepeatBit = 1 << 30;
+} // namespace
+
 void DispatchProgramMessage(MSG& message, HACCEL accelerators) {
     const bool forMainWindow =
         App.MainWindow && (message.hwnd == App.MainWindow || IsChild(App.MainWindow, message.hwnd));
+    // A toolbar button holds the capture while the pointer rests on it, and under a capture the
+    // table sends no command: a key press ends the rest first, so the shortcuts act anywhere.
+    const bool keyPress = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
+    if (forMainWindow && keyPress && GetCapture() && FindToolbarButton(GetCapture()))
+        ReleaseCapture();
+    // The sample stands until the user types: any key, Esc, Shift and Ctrl too, wherever the
+    // focus is; a held key's repeats do not count (Ctrl stays down after Ctrl+S).
+    if (keyPress && !(message.lParam & KeyRepeatBit))
+        CloseFontSample();
     if (forMainWindow && TranslateAcceleratorA(App.MainWindow, accelerators, &message))
-        return;
-    if (HelpWindowKey(message))
         return;
     TranslateMessage(&message);
     DispatchMessageA(&message);

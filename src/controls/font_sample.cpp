@@ -202,6 +202,14 @@ LRESULT CALLBACK ListCapProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         ReleaseCapture();
         CloseFontSample();
         return 0;
+    case WM_SETFOCUS:
+        App.FocusList = window;
+        break;
+    case WM_KEYDOWN:
+        if (wParam != VK_TAB && wParam != VK_F6)
+            break;
+        FocusOtherList(window);
+        return 0;
     }
     return CallListProc(window, message, wParam, lParam);
 }

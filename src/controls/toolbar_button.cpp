@@ -28,7 +28,7 @@ void Repaint(HWND window) {
 }
 
 // The capture tells the button when the pointer leaves it: moves outside still arrive here.
-void OnMouseMove(HWND window, ToolbarButton& button, LPARAM position) {
+void OnMouseMove(HWND window, LPARAM position) {
     // Unsigned: a position left of or above the button reads as a large value.
     const unsigned x = LOWORD(position), y = HIWORD(position);
     if (GetCapture() != window) {
@@ -38,6 +38,12 @@ void OnMouseMove(HWND window, ToolbarButton& button, LPARAM position) {
     if (x <= ButtonWidth && y <= ButtonHeight)
         return;
     ReleaseCapture();
+}
+
+// Whatever ends the capture (the pointer leaving, a menu, a dialog, a shortcut key) ends the rest
+// on the button: its balloon goes and a press is undone.
+void OnCaptureLost(HWND window, ToolbarButton& button) {
+    KillTimer(window, BalloonTimer);
     ShowBalloonHelp(window, 0);
     if (button.state != ButtonDisabled) {
         button.state = ButtonEnabled;
@@ -79,7 +85,10 @@ LRESULT CALLBACK MXTButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         PaintButton(window, *button);
         return 0;
     case WM_MOUSEMOVE:
-        OnMouseMove(window, *button, lParam);
+        OnMouseMove(window, lParam);
+        return 0;
+    case WM_CAPTURECHANGED:
+        OnCaptureLost(window, *button);
         return 0;
     case WM_TIMER:
         if (wParam != BalloonTimer)

@@ -59,4 +59,28 @@ TEST(AcceptGeometry, AValueOutsideItsRangeBecomesTheDefaultNotTheBound) {
     }
 }
 
+// A 640 by 480 screen whose work area ends above a 28-pixel task bar, and one that starts right
+// of another screen.
+TEST(FitOntoWorkArea, TheStoredSizeIsKeptWhereItFitsAndTheWindowMovedIn) {
+    const WorkArea small = {0, 0, 640, 452}, shifted = {1024, 0, 1664, 480};
+    const struct {
+        WorkArea area;
+        WindowGeometry accepted, fitted;
+    } cases[] = {
+        {small, {463, 288, 40, 40}, {463, 288, 40, 40}},
+        {small, {463, 288, 600, 360}, {463, 288, 177, 164}},
+        {small, {800, 600, 600, 360}, {640, 452, 0, 0}},
+        {small, {640, 452, 2, 2}, {640, 452, 0, 0}},
+        {small, {200, 200, 440, 252}, {200, 200, 440, 252}},
+        {shifted, {463, 288, 40, 40}, {463, 288, 1024, 40}},
+    };
+    for (const auto& c : cases) {
+        WindowGeometry got = FitOntoWorkArea(c.accepted, c.area);
+        EXPECT_EQ(got.width, c.fitted.width) << c.accepted.left << "," << c.accepted.top;
+        EXPECT_EQ(got.height, c.fitted.height) << c.accepted.left << "," << c.accepted.top;
+        EXPECT_EQ(got.left, c.fitted.left) << c.accepted.left << "," << c.accepted.top;
+        EXPECT_EQ(got.top, c.fitted.top) << c.accepted.left << "," << c.accepted.top;
+    }
+}
+
 } // namespace

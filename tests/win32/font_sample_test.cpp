@@ -193,6 +193,21 @@ TEST_F(FontSampleTest, AClickOrKeyInTheSampleClosesItAndTheNextPressOpensANewOne
     }
 }
 
+// Ctrl+S shows the sample of the font selected in the list that has the focus; the list takes
+// the keys, and any of them, a modifier alone too, closes the sample.
+TEST_F(FontSampleTest, AnyKeyClosesTheSampleThatCtrlSOpened) {
+    ASSERT_TRUE(CreateMainWindow());
+    SetFocus(App.AtmList);
+    SendMessageA(App.AtmList, LB_SETSEL, TRUE, 1);
+    for (WORD key : {WORD(VK_ESCAPE), WORD(VK_SHIFT), WORD(VK_CONTROL)}) {
+        PressKeys({VK_CONTROL, 'S'});
+        ASSERT_TRUE(Sample()) << key;
+        PressKeys({key});
+        EXPECT_FALSE(Sample()) << key;
+        EXPECT_EQ(App.FontSampleWindow, nullptr) << key;
+    }
+}
+
 TEST_F(FontSampleTest, StyleWordsGiveWeightAndSlant) {
     const std::string longName = "Nimbus Sans Narrow Extended Family Name";
     WriteAtmIni({"Nimbus Sans,BOLDITALIC=C:\\PSFONTS\\PFM\\NSBI.PFM,C:\\PSFONTS\\NSBI.PFB",

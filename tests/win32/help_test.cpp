@@ -2,6 +2,7 @@
 #include "marlix_test.h"
 
 #include <algorithm>
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,44 @@ class HelpTest : public MarlixTest {
         SendMessageA(list, LB_GETTEXT, SendMessageA(list, LB_GETCURSEL, 0, 0),
                      reinterpret_cast<LPARAM>(title));
         return title;
+    }
+    // Keys for the help window, run by a dialog's loop as the dialog whose Help button opened it
+    // runs them.
+    static void KeysUnder(HWND dialog, std::initializer_list<WORD> keys) {
+        std::vector<INPUT> inputs = KeyChord(keys);
+        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+        const DWORD start = GetTickCount();
+        while (GetTickCount() - start < 150) {
+            MSG message;
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+                if (!IsDialogMessageA(dialog, &message)) {
+                    TranslateMessage(&message);
+                    DispatchMessageA(&message);
+                }
+            }
+            Sleep(5);
+        }
+    }
+    // The Find mnemonic, Tab, Shift+Tab and (when asked) Esc work under the dialog's loop.
+    static void HelpKeysWorkUnder(HWND dialog, bool escape) {
+        ASSERT_TRUE(Help.Window);
+        HWND find = GetDlgItem(Help.Window, IDC_HELP_FIND);
+        HWND topics = GetDlgItem(Help.Window, IDC_HELP_TOPICS);
+        ASSERT_EQ(GetFocus(), GetDlgItem(Help.Window, IDC_HELP_TEXT));
+        const std::string& label = Help.Book.findLabel;
+        const char mnemonic = label[label.find('&') + 1];
+        KeysUnder(dialog,
+                  {VK_MENU, static_cast<WORD>(std::toupper(static_cast<unsigned char>(mnemonic)))});
+        EXPECT_EQ(GetFocus(), find) << "the mnemonic of Find";
+        KeysUnder(dialog, {VK_TAB});
+        EXPECT_EQ(GetFocus(), topics);
+        KeysUnder(dialog, {VK_SHIFT, VK_TAB});
+        EXPECT_EQ(GetFocus(), find);
+        if (!escape)
+            return;
+        KeysUnder(dialog, {VK_ESCAPE});
+        EXPECT_EQ(Help.Window, nullptr);
+        EXPECT_TRUE(IsWindow(dialog)) << "Esc was the help window's";
     }
     void Ask(const char* file, UINT command, ULONG_PTR data) {
         ShowHelpTopic(mainWindow, file, command, data);
@@ -145,6 +184,7 @@ TEST_F(HelpTest, PrintDialogHelpButtonOpensThePrintingPageThatOutlivesTheDialog)
     dialogs.Then([&](SeenDialog& dialog) {
         DialogDriver::ClickNow(dialog.window, IDC_PRINT_HELP);
         caption = Help.Window ? Caption() : "(no help window)";
+        HelpKeysWorkUnder(dialog.window, false);
         EXPECT_TRUE(IsWindow(dialog.window)) << "the dialog stays";
         return IDCANCEL;
     });
@@ -175,6 +215,7 @@ TEST_F(HelpTest, SectionDialogHelpButtonOpensThePageOfItsModeAndKeepsTheDialog) 
         dialogs.Then([&](SeenDialog& dialog) {
             DialogDriver::ClickNow(dialog.window, IDC_SECTION_HELP);
             caption = Help.Window ? Caption() : "(no help window)";
+            HelpKeysWorkUnder(dialog.window, true);
             EXPECT_TRUE(IsWindowVisible(dialog.window)) << "the dialog stays";
             return IDCANCEL;
         });

@@ -288,6 +288,35 @@ TEST_F(MainWindowCommands, LanguageCommandsSwapTheMenuAndRepaintTheWindow) {
 }
 
 // Every event that must close an open sample window closes it and forgets it.
+// Keys reach the lists: the focus starts in the catalogue, Tab, Shift+Tab and F6 go from one list
+// to the other, and the list used last has the focus again after a dialog or an activation.
+TEST_F(MainWindowCommands, TheKeyboardFocusStandsInTheListUsedLast) {
+    EXPECT_EQ(GetFocus(), App.AtmList) << "at start";
+    PressKeys({VK_TAB});
+    EXPECT_EQ(GetFocus(), App.SelectedList);
+    PressKeys({VK_SHIFT, VK_TAB});
+    EXPECT_EQ(GetFocus(), App.AtmList);
+    PressKeys({VK_F6});
+    ASSERT_EQ(GetFocus(), App.SelectedList);
+    EXPECT_TRUE(Items(App.SelectedList).empty()) << "the keys move no font";
+
+    dialogs.Then([](SeenDialog&) { return IDOK; });
+    Command(IDM_ABOUT);
+    PumpMessages();
+    ASSERT_EQ(dialogs.Seen().size(), 1u);
+    EXPECT_EQ(GetFocus(), App.SelectedList) << "after the About box";
+
+    HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100,
+                                 100, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    PumpMessages();
+    ASSERT_NE(GetFocus(), App.SelectedList);
+    SetForegroundWindow(mainWindow);
+    PumpMessages();
+    EXPECT_EQ(GetFocus(), App.SelectedList) << "after an activation";
+    DestroyWindow(other);
+}
+
 TEST_F(MainWindowCommands, FontSampleWindowClosesOnEveryClosingEvent) {
     const struct {
         const char* what;

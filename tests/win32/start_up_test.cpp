@@ -17,6 +17,12 @@ RECT OuterRect(HWND window) {
     return outer;
 }
 
+RECT ScreenWorkArea() {
+    RECT area = {};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    return area;
+}
+
 class StartUp : public MarlixTest {
   protected:
     void Start(const char* commandLine) {
@@ -63,6 +69,7 @@ TEST_F(StartUp, NoFileIsTakenFromAnEmptyALoneQuoteOrAnOverlongCommandLine) {
 }
 
 TEST_F(StartUp, StoredGeometryOutsideItsRangeGivesTheDefault) {
+    const long right = ScreenWorkArea().right, bottom = ScreenWorkArea().bottom;
     const struct {
         const char* settings;
         RECT expected; // left, top, right, bottom
@@ -73,8 +80,11 @@ TEST_F(StartUp, StoredGeometryOutsideItsRangeGivesTheDefault) {
         {"LastWidth=801\r\nLastHeight=601\r\nLastLeft=601\r\nLastTop=1\r\n",
          {40, 40, 40 + 463, 40 + 288}},
         {"LastWidth=200\r\nLastHeight=200\r\nLastLeft=2\r\nLastTop=2\r\n", {2, 2, 202, 202}},
+        // Kept, then brought onto the work area with its size (the test screen is 1024 by 768).
         {"LastWidth=800\r\nLastHeight=600\r\nLastLeft=600\r\nLastTop=360\r\n",
-         {600, 360, 1400, 960}},
+         {right - 800, bottom - 600, right, bottom}},
+        {"LastWidth=463\r\nLastHeight=288\r\nLastLeft=600\r\nLastTop=360\r\n",
+         {right - 463, 360, right, 648}},
         {"LastWidth=500\r\nLastLeft=1\r\n", {40, 40, 540, 328}},
     };
     for (const auto& c : cases) {
@@ -167,9 +177,11 @@ TEST_F(StartUp, AWindowClosedWhileMinimizedStoresThatRectangleAndStartsInRange) 
     EXPECT_EQ(ReadSettingValue("Window", "LastWidth"), minimized.right - minimized.left);
     EXPECT_EQ(ReadSettingValue("Window", "LastHeight"), minimized.bottom - minimized.top);
 
-    WindowGeometry expected =
+    const RECT area = ScreenWorkArea();
+    WindowGeometry expected = FitOntoWorkArea(
         AcceptGeometry({minimized.right - minimized.left, minimized.bottom - minimized.top,
-                        minimized.left, minimized.top});
+                        minimized.left, minimized.top}),
+        {area.left, area.top, area.right, area.bottom});
     Start("");
     RECT outer = OuterRect(mainWindow);
     RECT wanted = {expected.left, expected.top, expected.left + expected.width,

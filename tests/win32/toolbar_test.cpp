@@ -250,6 +250,44 @@ TEST_F(ToolbarButtons, PressingTheButtonRemovesTheBalloonBeforeTheCommandRuns) {
     EXPECT_EQ(commands.Ids(), std::vector<int>{IDM_OPEN_WININI});
 }
 
+// Resting on a button holds the capture, under which the accelerator table sends nothing.
+TEST_F(ToolbarButtons, ShortcutKeysActWhileThePointerRestsOnAButton) {
+    CommandLog commands(mainWindow, true);
+    HWND button = Button(ButtonOpenList).window;
+    MovePointer(button, {12, 10});
+    ASSERT_EQ(GetCapture(), button);
+    PressKeys({VK_F1});
+    MovePointer(button, {13, 10});
+    PressKeys({VK_F3});
+    MovePointer(button, {14, 10});
+    PressKeys({VK_MENU, 'M'});
+    EXPECT_EQ(commands.Ids(), (std::vector<int>{IDM_HELP_CONTENTS, IDM_OPEN_LIST, IDM_ARM_MERGE}));
+}
+
+// A menu opened from the keyboard takes the capture from the button the pointer rests on (which
+// takes it again when the menu ends, the pointer still on it).
+TEST_F(ToolbarButtons, TheBalloonGoesWhenTheButtonLosesTheCapture) {
+    for (int language : {IDM_ENGLISH, IDM_SPANISH}) {
+        Command(language);
+        HWND button = Button(ButtonOpenList).window;
+        MovePointer(button, {12, 10});
+        ASSERT_EQ(GetCapture(), button);
+        TimerFires(ButtonOpenList);
+        ASSERT_NE(Balloon.Window, nullptr);
+        HWND shown = Balloon.Window;
+        // Alt+F opens the File menu, the first Esc closes it, the second leaves the menu bar.
+        std::vector<INPUT> keys = KeyChord({VK_MENU, 'F'});
+        for (int esc = 0; esc < 2; ++esc)
+            for (const INPUT& input : KeyChord({VK_ESCAPE}))
+                keys.push_back(input);
+        SendInputAndRun(keys);
+        EXPECT_EQ(Balloon.Window, nullptr) << language;
+        EXPECT_FALSE(IsWindow(shown)) << language;
+        EXPECT_EQ(Button(ButtonOpenList).state, ButtonEnabled) << language;
+        MovePointer(mainWindow, {300, 100});
+    }
+}
+
 TEST_F(ToolbarButtons, BalloonsSpeakSpanishAfterTheSwitch) {
     Command(IDM_SPANISH);
     const struct {

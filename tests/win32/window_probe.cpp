@@ -187,7 +187,19 @@ HDROP MakeDrop(const std::vector<std::string>& paths) {
     return static_cast<HDROP>(memory);
 }
 
-void PressKeys(std::initializer_list<WORD> keys) {
+void SendInputAndRun(std::vector<INPUT> inputs) {
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    HACCEL table = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDA_ACCELERATORS));
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < 150) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchProgramMessage(message, table);
+        Sleep(5);
+    }
+}
+
+std::vector<INPUT> KeyChord(std::initializer_list<WORD> keys) {
     std::vector<INPUT> inputs;
     for (WORD key : keys) {
         INPUT input = {};
@@ -202,13 +214,19 @@ void PressKeys(std::initializer_list<WORD> keys) {
         input.ki.dwFlags = KEYEVENTF_KEYUP;
         inputs.push_back(input);
     }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    HACCEL table = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDA_ACCELERATORS));
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < 150) {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-            DispatchProgramMessage(message, table);
-        Sleep(5);
-    }
+    return inputs;
+}
+
+void PressKeys(std::initializer_list<WORD> keys) {
+    SendInputAndRun(KeyChord(keys));
+}
+
+void MovePointer(HWND window, POINT client) {
+    ClientToScreen(window, &client);
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(client.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(client.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInputAndRun({input});
 }

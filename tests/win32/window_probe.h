@@ -54,6 +54,12 @@ bool PressAccelerator(HWND mainWindow, UINT virtualKey, bool control, bool alt);
 // Presses the keys together as the keyboard does (real input, to whichever window has the
 // focus), releasing them in reverse order, then runs the program's own loop for a moment.
 void PressKeys(std::initializer_list<WORD> keys);
+// The real input of such a press: the keys down in order, then up in reverse order.
+std::vector<INPUT> KeyChord(std::initializer_list<WORD> keys);
+// Real input (keys or the pointer) in this order, then the program's own loop for a moment.
+void SendInputAndRun(std::vector<INPUT> inputs);
+// Moves the pointer onto this point of the window's client area as the mouse does.
+void MovePointer(HWND window, POINT client);
 
 // The text of a menu item by its position.
 std::string MenuText(HMENU menu, UINT position);
