@@ -22,7 +22,8 @@ target_link_libraries(marlix_shell PUBLIC marlix_core comctl32 comdlg32 gdi32 sh
 target_compile_definitions(marlix_shell PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX STRICT)
 target_include_directories(marlix_shell PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res)
 
-add_executable(marlix32 WIN32 src/app/winmain.cpp ${MARLIX_RESOURCES})
+set(MARLIX_PROGRAM_SOURCES src/app/winmain.cpp src/app/runtime_parts.cpp)
+add_executable(marlix32 WIN32 ${MARLIX_PROGRAM_SOURCES} ${MARLIX_RESOURCES})
 # Whole archive: every exported procedure stays in the program even if nothing calls it.
 target_link_libraries(marlix32 PRIVATE -Wl,--whole-archive marlix_shell -Wl,--no-whole-archive marlix_shell)
 set_target_properties(marlix32 PROPERTIES OUTPUT_NAME marlix32)
@@ -30,7 +31,7 @@ marlix_use_resources(marlix32)
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     target_link_options(marlix32 PRIVATE -s)
     # The same link with its symbols kept, so that the shipped code can be told apart by function.
-    add_executable(marlix32_symbols WIN32 src/app/winmain.cpp ${MARLIX_RESOURCES})
+    add_executable(marlix32_symbols WIN32 ${MARLIX_PROGRAM_SOURCES} ${MARLIX_RESOURCES})
     target_link_libraries(marlix32_symbols PRIVATE -Wl,--whole-archive marlix_shell
                           -Wl,--no-whole-archive marlix_shell)
     target_link_options(marlix32_symbols PRIVATE -Wl,-Map=${CMAKE_BINARY_DIR}/symbols/marlix32.map)
