@@ -22,7 +22,7 @@ target_link_libraries(marlix_shell PUBLIC marlix_core comctl32 comdlg32 gdi32 sh
 target_compile_definitions(marlix_shell PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX STRICT)
 target_include_directories(marlix_shell PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res)
 
-set(MARLIX_PROGRAM_SOURCES src/app/winmain.cpp src/app/runtime_parts.cpp)
+set(MARLIX_PROGRAM_SOURCES src/app/winmain.cpp src/app/runtime_parts.cpp src/app/runtime_parts_cow.cpp)
 add_executable(marlix32 WIN32 ${MARLIX_PROGRAM_SOURCES} ${MARLIX_RESOURCES})
 # Whole archive: every exported procedure stays in the program even if nothing calls it.
 target_link_libraries(marlix32 PRIVATE -Wl,--whole-archive marlix_shell -Wl,--no-whole-archive marlix_shell)

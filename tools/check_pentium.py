@@ -85,7 +85,7 @@ def code_pieces(map_path, text_start):
             if m and name and name.startswith(".text") and int(m.group(3), 16):
                 start = int(m.group(2), 16) - text_start
                 member = m.group(4).rsplit("/", 1)[-1]
-                pieces.append((start, start + int(m.group(3), 16), member))
+                pieces.append((start, start + int(m.group(3), 16), f"{member}{name}"))
     return pieces
 
 

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <exception>
 #include <new>
+#include <string>
 
 // The heap is the C runtime's, as it would be through the library's own operator new; a failed
 // allocation still throws std::bad_alloc, which the program catches where memory may run out.
@@ -57,3 +58,6 @@ void __verbose_terminate_handler() {
     std::abort();
 }
 } // namespace __gnu_cxx
+
+// The string members the program calls, compiled here rather than taken from the library.
+template class std::basic_string<char>;
