@@ -9,7 +9,7 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     # The build to ship: unused code dropped (exported procedures are kept by their exports),
     # no symbols, and a header that Windows 98, ME and NT 4.0 accept.
     add_compile_options(-ffunction-sections -fdata-sections)
-    add_link_options(-Wl,--gc-sections -s -Wl,--major-subsystem-version,4
+    add_link_options(-Wl,--gc-sections -Wl,--no-insert-timestamp -Wl,--major-subsystem-version,4
                      -Wl,--minor-subsystem-version,0 -Wl,--major-os-version,4
                      -Wl,--minor-os-version,0)
 endif()
@@ -22,11 +22,23 @@ target_link_libraries(marlix_shell PUBLIC marlix_core comctl32 comdlg32 gdi32 sh
 target_compile_definitions(marlix_shell PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX STRICT)
 target_include_directories(marlix_shell PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res)
 
-add_executable(marlix32 WIN32 src/app/winmain.cpp ${MARLIX_RESOURCES})
+set(MARLIX_PROGRAM_SOURCES src/app/winmain.cpp src/app/runtime_parts.cpp src/app/runtime_parts_cow.cpp)
+add_executable(marlix32 WIN32 ${MARLIX_PROGRAM_SOURCES} ${MARLIX_RESOURCES})
 # Whole archive: every exported procedure stays in the program even if nothing calls it.
 target_link_libraries(marlix32 PRIVATE -Wl,--whole-archive marlix_shell -Wl,--no-whole-archive marlix_shell)
 set_target_properties(marlix32 PROPERTIES OUTPUT_NAME marlix32)
 marlix_use_resources(marlix32)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    target_link_options(marlix32 PRIVATE -s)
+    # The same link with its symbols kept, so that the shipped code can be told apart by function.
+    add_executable(marlix32_symbols WIN32 ${MARLIX_PROGRAM_SOURCES} ${MARLIX_RESOURCES})
+    target_link_libraries(marlix32_symbols PRIVATE -Wl,--whole-archive marlix_shell
+                          -Wl,--no-whole-archive marlix_shell)
+    target_link_options(marlix32_symbols PRIVATE -Wl,-Map=${CMAKE_BINARY_DIR}/symbols/marlix32.map)
+    set_target_properties(marlix32_symbols PROPERTIES OUTPUT_NAME marlix32
+                          RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/symbols)
+    marlix_use_resources(marlix32_symbols)
+endif()
 
 if(CMAKE_CROSSCOMPILING_EMULATOR)
     add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)

@@ -16,3 +16,17 @@ bool ListPathFromCommandLine(const char* commandLine, std::string& path) {
     }
     return !path.empty() && path.size() <= maxPath;
 }
+
+const char* CommandLineAfterProgramName(const char* commandLine) {
+    // Bytes compared unsigned: as signed chars, those above 127 would end the name.
+    const auto* at = reinterpret_cast<const unsigned char*>(commandLine);
+    if (at == nullptr)
+        return nullptr;
+    for (bool quoted = false; *at > ' ' || (*at != 0 && quoted); ++at) {
+        if (*at == '"')
+            quoted = !quoted;
+    }
+    while (*at != 0 && *at <= ' ')
+        ++at;
+    return reinterpret_cast<const char*>(at);
+}

@@ -7,3 +7,8 @@
 // path longer than the 259 characters a path may have. A line that starts with '"' loses its
 // first and last character; any other line is taken whole, blanks included.
 bool ListPathFromCommandLine(const char* commandLine, std::string& path);
+
+// What the program is handed as its command line: the process's whole command line less the
+// program's name and the blanks after it. The name ends at the first blank or control character
+// outside double quotes; every byte above 127 (a path in the ANSI code page) belongs to it.
+const char* CommandLineAfterProgramName(const char* commandLine);

@@ -1,7 +1,5 @@
 #include "app/settings.h"
 
-#include <cstdio>
-
 const char SettingsFile[] = "Marlix.ini";
 
 int ReadSetting(const char* section, const char* key, int defaultValue) {
@@ -9,8 +7,8 @@ int ReadSetting(const char* section, const char* key, int defaultValue) {
 }
 
 bool WriteSettingNumber(const char* section, const char* key, long value) {
-    char text[24];
-    std::snprintf(text, sizeof text, "%ld", value);
+    char text[24]; // wsprintfA, not the C runtime's printf, which needs a newer processor
+    wsprintfA(text, "%ld", value);
     return WritePrivateProfileStringA(section, key, text, SettingsFile) != FALSE;
 }
 

@@ -49,12 +49,21 @@ EntryTextSearch::EntryTextSearch(const char* text) {
     }
     scanEnd_ = at;
 
+    std::vector<std::pair<std::uint64_t, long>> byTail;
     for (size_t pfm = folded_.find(".pfm"); pfm != std::string::npos;
          pfm = folded_.find(".pfm", pfm + 4)) {
         const long dot = static_cast<long>(pfm);
         pfmAt_.push_back(dot);
         for (long tail = 1; tail <= MaxTailLength && tail <= dot; ++tail)
-            pfmAtByTail_[TailKey(folded_.data() + dot - tail, tail)].push_back(dot);
+            byTail.emplace_back(TailKey(folded_.data() + dot - tail, tail), dot);
+    }
+    std::sort(byTail.begin(), byTail.end());
+    for (const auto& [key, dot] : byTail) {
+        if (tailKeys_.empty() || tailKeys_.back() != key) {
+            tailKeys_.push_back(key);
+            pfmAtByTail_.emplace_back();
+        }
+        pfmAtByTail_.back().push_back(dot);
     }
 }
 
@@ -67,10 +76,11 @@ long EntryTextSearch::Find(const char* pattern) const {
     const long tail = std::min(length - 4, MaxTailLength);
     if (tail == 0)
         return FindBeforePfm(pfmAt_, pattern, length);
-    const auto group = pfmAtByTail_.find(TailKey(pattern + length - 4 - tail, tail));
-    if (group == pfmAtByTail_.end())
+    const std::uint64_t key = TailKey(pattern + length - 4 - tail, tail);
+    const auto group = std::lower_bound(tailKeys_.begin(), tailKeys_.end(), key);
+    if (group == tailKeys_.end() || *group != key)
         return NotFound;
-    return FindBeforePfm(group->second, pattern, length);
+    return FindBeforePfm(pfmAtByTail_[group - tailKeys_.begin()], pattern, length);
 }
 
 // A pattern that ends with ".pfm" can only match where a ".pfm" of the text ends it.

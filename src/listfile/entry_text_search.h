@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 class EntryTextSearch {
@@ -25,6 +24,9 @@ class EntryTextSearch {
     std::vector<bool> startsSearch_; // where FindTextNoCase tries a comparison
     long scanEnd_ = 0;               // the '[' or the end of text that stops the scan
     std::vector<long> pfmAt_;        // offsets of every ".pfm" of folded_, ascending
-    // The same offsets grouped by the 1 to 7 bytes before them (see TailKey).
-    std::unordered_map<std::uint64_t, std::vector<long>> pfmAtByTail_;
+    // The same offsets grouped by the 1 to 7 bytes before them (see TailKey): the keys
+    // ascending, each with its offsets ascending. A sorted table, not a hash table: a lookup
+    // costs a binary search, and nothing of it needs instructions the oldest processors lack.
+    std::vector<std::uint64_t> tailKeys_;
+    std::vector<std::vector<long>> pfmAtByTail_;
 };

@@ -1,7 +1,5 @@
 #include "print/page_layout.h"
 
-#include <cstdio>
-
 long BodyLineStep(long height, long externalLeading) {
     return height + externalLeading + BodyLineExtra;
 }
@@ -18,16 +16,18 @@ long LinesPerPage(long lineStep) {
     return ListAreaHeight / lineStep;
 }
 
+// Numbers are formatted by std::to_string, not printf: the C runtime's printf brings in code
+// for processors newer than the oldest the program runs on.
 std::string ListLineText(long number, const std::string& text) {
-    char prefix[32];
-    std::snprintf(prefix, sizeof prefix, "%-3ld\t", number);
-    return prefix + text;
+    std::string line = std::to_string(number);
+    if (line.size() < 3)
+        line.append(3 - line.size(), ' ');
+    line += '\t';
+    return line + text;
 }
 
 std::string PageNumberText(long page) {
-    char text[32];
-    std::snprintf(text, sizeof text, "Page %ld", page);
-    return text;
+    return "Page " + std::to_string(page);
 }
 
 std::vector<PrintedPage> LayOutListPages(const std::vector<std::string>& items, long lineStep,

@@ -41,6 +41,29 @@ TEST(ListPathFromCommandLine, TakesAQuotedOrAWholeUnquotedPath) {
     EXPECT_FALSE(ListPathFromCommandLine(nullptr, path));
 }
 
+TEST(CommandLineAfterProgramName, SkipsTheNameQuotedOrNotAndTheBlanksAfterIt) {
+    const struct {
+        const char* commandLine;
+        const char* rest;
+    } cases[] = {
+        {"marlix32.exe", ""},
+        {"marlix32.exe set.mxf", "set.mxf"},
+        {"C:\\marlix32.exe \t  \"C:\\My Lists\\set.mxf\" ", "\"C:\\My Lists\\set.mxf\" "},
+        {"\"C:\\Program Files\\marlix32.exe\" set.mxf", "set.mxf"},
+        {"\"C:\\Program Files\\marlix32.exe\"set.mxf", ""},
+        {"C:\\a\"b c\"d.exe e", "e"},
+        {"\"C:\\unclosed quote.exe x", ""},
+        // Bytes above 127 are part of an unquoted name (here a Latin-1 e-acute and a Shift-JIS
+        // lead byte), not blanks ending it.
+        {"C:\\Schriften\\r\xE9sum\xE9\\marlix32.exe set.mxf", "set.mxf"},
+        {"C:\\\x83\x74\x83\x48\x83\x93\x83\x67\\marlix32.exe set.mxf", "set.mxf"},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_STREQ(CommandLineAfterProgramName(c.commandLine), c.rest) << c.commandLine;
+    EXPECT_EQ(CommandLineAfterProgramName(nullptr), nullptr);
+}
+
 TEST(AcceptGeometry, AValueOutsideItsRangeBecomesTheDefaultNotTheBound) {
     const struct {
         WindowGeometry stored, accepted;
