@@ -94,7 +94,8 @@ void DispatchProgramMessage(MSG& message, HACCEL accelerators) {
     // A toolbar button holds the capture while the pointer rests on it, and under a capture the
     // table sends no command: a key press ends the rest first, so the shortcuts act anywhere.
     const bool keyPress = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
-    if (forMainWindow && keyPress && GetCapture() && FindToolbarButton(GetCapture()))
+    const HWND capture = GetCapture();
+    if (forMainWindow && keyPress && capture && FindToolbarButton(capture))
         ReleaseCapture();
     // The sample stands until the user types: any key, Esc, Shift and Ctrl too, wherever the
     // focus is; a held key's repeats do not count (Ctrl stays down after Ctrl+S).
