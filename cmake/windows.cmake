@@ -23,18 +23,24 @@ target_compile_definitions(marlix_shell PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX STRI
 target_include_directories(marlix_shell PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res)
 
 set(MARLIX_PROGRAM_SOURCES src/app/winmain.cpp src/app/runtime_parts.cpp src/app/runtime_parts_cow.cpp)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    # The 32-bit program's own entry point, in place of the runtime's start-up (CMOV).
+    list(APPEND MARLIX_PROGRAM_SOURCES src/app/program_start.cpp)
+    set(MARLIX_PROGRAM_ENTRY -Wl,-e,_MarlixStart)
+endif()
 add_executable(marlix32 WIN32 ${MARLIX_PROGRAM_SOURCES} ${MARLIX_RESOURCES})
 # Whole archive: every exported procedure stays in the program even if nothing calls it.
 target_link_libraries(marlix32 PRIVATE -Wl,--whole-archive marlix_shell -Wl,--no-whole-archive marlix_shell)
 set_target_properties(marlix32 PROPERTIES OUTPUT_NAME marlix32)
 marlix_use_resources(marlix32)
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-    target_link_options(marlix32 PRIVATE -s)
+    target_link_options(marlix32 PRIVATE -s ${MARLIX_PROGRAM_ENTRY})
     # The same link with its symbols kept, so that the shipped code can be told apart by function.
     add_executable(marlix32_symbols WIN32 ${MARLIX_PROGRAM_SOURCES} ${MARLIX_RESOURCES})
     target_link_libraries(marlix32_symbols PRIVATE -Wl,--whole-archive marlix_shell
                           -Wl,--no-whole-archive marlix_shell)
-    target_link_options(marlix32_symbols PRIVATE -Wl,-Map=${CMAKE_BINARY_DIR}/symbols/marlix32.map)
+    target_link_options(marlix32_symbols PRIVATE ${MARLIX_PROGRAM_ENTRY}
+                        -Wl,-Map=${CMAKE_BINARY_DIR}/symbols/marlix32.map)
     set_target_properties(marlix32_symbols PROPERTIES OUTPUT_NAME marlix32
                           RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/symbols)
     marlix_use_resources(marlix32_symbols)
@@ -51,4 +57,10 @@ elseif(CMAKE_SIZEOF_VOID_P EQUAL 4)
     add_test(NAME shipped_exe_loads_on_old_windows
              COMMAND ${MARLIX_PYTHON3} ${CMAKE_SOURCE_DIR}/tools/check_imports.py ${MARLIX_OBJDUMP}
                      ${CMAKE_SOURCE_DIR}/tools/old-windows-imports.txt $<TARGET_FILE:marlix32>)
+    # ... and runs on the original Pentium and the K6: no CMOV, FCOMI, SSE and the like outside
+    # the reviewed runtime functions that run only on fatal paths.
+    add_test(NAME shipped_exe_runs_on_a_pentium
+             COMMAND ${MARLIX_PYTHON3} ${CMAKE_SOURCE_DIR}/tools/check_pentium.py ${MARLIX_OBJDUMP}
+                     ${CMAKE_SOURCE_DIR}/tools/pentium-exceptions.txt $<TARGET_FILE:marlix32>
+                     $<TARGET_FILE:marlix32_symbols> ${CMAKE_BINARY_DIR}/symbols/marlix32.map)
 endif()

@@ -2,7 +2,9 @@
 # Starts the packaged marlix32.exe once, as a user would get it: unpacks the zip into a temporary
 # folder, installs demo/atm.ini and demo/win.ini into the caller's wine prefix, and has the probe
 # (tools/win32/start_probe.cpp, from the win64 build) check that the main window comes up with
-# the demo catalogue's 35 fonts and that the program ends with exit code 0 when closed.
+# the demo catalogue's 35 fonts and that the program ends with exit code 0 when closed; then once
+# more with demo/sample.mxf named on the command line, from a folder with a blank in its name: 5 of
+# the catalogue's fonts must then show in the selected list and 30 in the catalogue's.
 # Usage: scripts/package-smoke.sh [ZIP]   (default: the newest dist/marlix32-*-win32.zip)
 # Needs: WINEPREFIX set to a prefix made by this wine with 32-bit support (wine32), DISPLAY
 # (e.g. under xvfb-run -a). Exits non-zero and says why on any failure.
@@ -27,6 +29,12 @@ cp demo/atm.ini demo/win.ini "$WINEPREFIX/drive_c/windows/"
 status=0
 wine build/win64/tools/win32/start_probe.exe "Z:$unpacked/marlix32.exe" 35 \
     </dev/null >"$unpacked/probe.log" 2>&1 || status=$?
+if [ $status -eq 0 ]; then
+    mkdir -p "$unpacked/my lists"
+    cp demo/sample.mxf "$unpacked/my lists/"
+    wine build/win64/tools/win32/start_probe.exe "Z:$unpacked/marlix32.exe" 30 \
+        "Z:$unpacked/my lists/sample.mxf" 5 </dev/null >>"$unpacked/probe.log" 2>&1 || status=$?
+fi
 tr -d '\r' <"$unpacked/probe.log" | sed 's/^/package smoke: /'
 [ $status -eq 0 ] && echo "package smoke: $(basename "$zip_file") passed"
 exit $status

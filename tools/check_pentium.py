@@ -9,7 +9,7 @@ mapped to its function through the twin's symbols. Only code is disassembled, as
 map places it: the linker puts the constructor lists and the exception tables inside .text,
 where their bytes would read as instructions. EXCEPTIONS lists functions (one a line, a reason after it) that run only on fatal
 paths; a listed function that no longer holds any such instruction is reported too, so that the
-list stays short and true.
+list stays short and true, and so is a listed function that the exe starts at.
 """
 import bisect
 import re
@@ -41,7 +41,7 @@ def loaded_sections(path):
     pe = struct.unpack_from("<I", image, 0x3C)[0]
     count, _, symbols, symbol_count, optional_size = struct.unpack_from("<HIIIH", image, pe + 6)
     strings = symbols + 18 * symbol_count
-    image_base = struct.unpack_from("<I", image, pe + 24 + 28)[0]
+    entry, image_base = struct.unpack_from("<I8xI", image, pe + 24 + 16)
     table = pe + 24 + optional_size
     sections = {}
     for i in range(count):
@@ -54,7 +54,7 @@ def loaded_sections(path):
         if name.startswith(".debug"):
             continue
         sections[name[:8]] = (address, image[offset:offset + min(size, raw_size)])
-    return image_base, sections
+    return image_base, entry, sections
 
 
 def text_symbols(objdump, exe, text_index):
@@ -99,9 +99,9 @@ def read_exceptions(path):
 
 
 def main(objdump, exceptions_path, shipped, twin, map_path):
-    base, shipped_sections = loaded_sections(shipped)
-    twin_base, twin_sections = loaded_sections(twin)
-    if base != twin_base or shipped_sections != twin_sections:
+    base, entry, shipped_sections = loaded_sections(shipped)
+    twin_base, twin_entry, twin_sections = loaded_sections(twin)
+    if (base, entry, shipped_sections) != (twin_base, twin_entry, twin_sections):
         print(f"{twin} is not the same link as {shipped}: their loaded sections differ")
         return 1
     text_start = base + twin_sections[".text"][0]
@@ -109,6 +109,9 @@ def main(objdump, exceptions_path, shipped, twin, map_path):
     symbols = text_symbols(objdump, twin, text_index)
     starts = [offset for offset, _ in symbols]
     exceptions = read_exceptions(exceptions_path)
+    entry_offset = base + entry - text_start
+    start_function = symbols[bisect.bisect_right(starts, entry_offset) - 1][1]
+    print(f"the exe starts at {start_function}")
     counts = {kind: 0 for kind, _ in BEYOND_I586}
     failures = []
     for start, stop, member in code_pieces(map_path, text_start):
@@ -143,7 +146,9 @@ def main(objdump, exceptions_path, shipped, twin, map_path):
     if failures:
         print(f"{len(failures)} instructions beyond the Pentium on paths of normal use:")
         print("\n".join(failures))
-    return 1 if failures or stale else 0
+    if start_function in exceptions:
+        print(f"{start_function} is the entry point, but it is listed as never running")
+    return 1 if failures or stale or start_function in exceptions else 0
 
 
 if __name__ == "__main__":

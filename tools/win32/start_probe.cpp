@@ -1,7 +1,9 @@
 // Starts a marlix32.exe, waits for its main window, and tells how many fonts its catalogue list
 // (control 1001) shows; then closes the window as a user would and waits for the program to end.
-// Usage: start_probe PROGRAM FONTS. Exits 0 only if the list shows FONTS fonts and the program
-// ends by itself with exit code 0. (Cross-process LB_GETCOUNT is reliable; item texts are not.)
+// Usage: start_probe PROGRAM FONTS [LIST SELECTED]. Exits 0 only if the list shows FONTS fonts
+// and the program ends by itself with exit code 0; given a list file (passed quoted after the
+// program's quoted name, as Explorer does), the selected list must show SELECTED fonts too.
+// (Cross-process LB_GETCOUNT is reliable; item texts are not.)
 #include <windows.h>
 
 #include <cstdio>
@@ -42,11 +44,13 @@ HWND WaitForMainWindow(const PROCESS_INFORMATION& started) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: start_probe PROGRAM FONTS\n");
+    if (argc != 3 && argc != 5) {
+        std::fprintf(stderr, "usage: start_probe PROGRAM FONTS [LIST SELECTED]\n");
         return 2;
     }
     std::string commandLine = std::string("\"") + argv[1] + "\"";
+    if (argc == 5)
+        commandLine += std::string(" \"") + argv[3] + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started = {};
@@ -59,6 +63,8 @@ int main(int argc, char** argv) {
     // The catalogue is loaded once the program waits for input.
     WaitForInputIdle(started.hProcess, kWaitMs);
     const LRESULT fonts = window ? SendMessageA(GetDlgItem(window, 1001), LB_GETCOUNT, 0, 0) : -1;
+    const LRESULT selected =
+        window ? SendMessageA(GetDlgItem(window, 1002), LB_GETCOUNT, 0, 0) : -1;
     if (window)
         PostMessageA(window, WM_CLOSE, 0, 0);
     DWORD exitCode = STILL_ACTIVE;
@@ -68,7 +74,9 @@ int main(int argc, char** argv) {
         TerminateProcess(started.hProcess, 1);
     CloseHandle(started.hThread);
     CloseHandle(started.hProcess);
-    std::printf("%s: main window %s, %ld fonts listed, exit code %lu\n", argv[1],
-                window ? "shown" : "not shown", static_cast<long>(fonts), exitCode);
-    return window && fonts == std::atol(argv[2]) && exitCode == 0 ? 0 : 1;
+    std::printf("%s: main window %s, %ld fonts listed, %ld selected, exit code %lu\n", argv[1],
+                window ? "shown" : "not shown", static_cast<long>(fonts),
+                static_cast<long>(selected), exitCode);
+    const bool listOpened = argc == 3 || selected == std::atol(argv[4]);
+    return window && fonts == std::atol(argv[2]) && listOpened && exitCode == 0 ? 0 : 1;
 }
