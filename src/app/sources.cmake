@@ -1,6 +1,6 @@
 # Files of this folder: portable ones build natively too; Win32 ones only for Windows.
-# (winmain.cpp, program_start.cpp and runtime_parts*.cpp belong to the program alone; the tests create the main
-# window themselves.)
+# (winmain.cpp, program_start.cpp and runtime_parts*.cpp belong to the program alone; the tests
+# create the main window themselves.)
 list(APPEND MARLIX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/command_line.cpp
     ${CMAKE_CURRENT_LIST_DIR}/geometry.cpp
