@@ -102,7 +102,8 @@ def main(objdump, exceptions_path, shipped, twin, map_path):
     base, entry, shipped_sections = loaded_sections(shipped)
     twin_base, twin_entry, twin_sections = loaded_sections(twin)
     if (base, entry, shipped_sections) != (twin_base, twin_entry, twin_sections):
-        print(f"{twin} is not the same link as {shipped}: their loaded sections differ")
+        print(f"{twin} is not the same link as {shipped}: "
+              "their loaded sections or entry points differ")
         return 1
     text_start = base + twin_sections[".text"][0]
     text_index = 1 + list(twin_sections).index(".text")
