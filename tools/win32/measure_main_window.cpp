@@ -8,39 +8,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 #include "app/main_window.h"
 #include "main_window_driver.h"
 #include "resource.h"
+#include "timing.h"
 
 namespace {
-
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-struct Figures {
-    explicit Figures(const char* name) : what(name) {}
-    const char* what;
-    std::vector<double> samples;
-};
-
-void Report(const Figures& figures) {
-    std::vector<double> sorted = figures.samples;
-    std::sort(sorted.begin(), sorted.end());
-    if (sorted.empty())
-        return;
-    std::printf("%-52s median %8.2f ms   min %8.2f ms   (%zu runs)\n", figures.what,
-                sorted[sorted.size() / 2], sorted.front(), sorted.size());
-}
 
 HWND CreateBareWindow() {
     static bool registered = [] {
@@ -60,34 +34,6 @@ HWND CreateBareWindow() {
                                   GetModuleHandleA(nullptr), nullptr);
     ShowWindow(window, SW_SHOWNORMAL);
     return window;
-}
-
-BOOL CALLBACK CloseWindowsOf(HWND window, LPARAM processId) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == static_cast<DWORD>(processId))
-        PostMessageA(window, WM_CLOSE, 0, 0);
-    return TRUE;
-}
-
-// From CreateProcess until the new program first waits for input with its window shown.
-double TimeProgramStart(const std::string& commandLine) {
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    std::string line = commandLine;
-    double start = Now();
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process))
-        return -1;
-    DWORD waited = WaitForInputIdle(process.hProcess, 10000);
-    double elapsed = Now() - start;
-    EnumWindows(CloseWindowsOf, static_cast<LPARAM>(process.dwProcessId));
-    if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0)
-        TerminateProcess(process.hProcess, 1);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return waited == 0 ? elapsed : -1;
 }
 
 // The tool stands in build/win64/tools/win32, beside the bare window program; the program

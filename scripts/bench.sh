@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Times the shipped exe (i686, preset win32) and the x86_64 exe (preset win64) side by side under
+# wine, driven from outside with 1001 fonts (tools/win32/bench_programs.cpp), each against a bare
+# window program of its own build; prints a table of medians over ROUNDS rounds (default 7).
+# Uses its own wine prefix, build/wine-bench, with demo/win.ini as its WIN.INI.
+#   scripts/bench.sh [ROUNDS]
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+cd "$here/.."
+"$here/setup.sh"
+source "$here/wine-env.sh"
+rounds=${1:-7}
+
+for preset in win32 win64 win32-tests; do
+    [ -f "build/$preset/CMakeCache.txt" ] || cmake --preset "$preset" >/dev/null
+done
+cmake --build --preset win32 -j2 --target marlix32 >/dev/null
+cmake --build --preset win64 -j2 --target marlix32 bare_window bench_programs >/dev/null
+cmake --build build/win32-tests -j2 --target bare_window >/dev/null
+
+wine_template_prefix
+export WINEPREFIX="$root/build/wine-bench"
+wine_fresh_prefix "$WINEPREFIX"
+cp demo/win.ini "$WINEPREFIX/drive_c/windows/"
+
+cat > build/run-bench.sh <<INNER
+set -u
+wineserver -p
+# Warm-up: the first program that makes a window starts wine's helper processes.
+wine "$root/build/win64/tools/win32/bare_window.exe" </dev/null >/dev/null 2>&1 &
+sleep 3
+wineserver -k; wineserver -p
+# Output to a file, not a pipe: wine's helper processes keep a pipe open after the tool ends.
+wine "$root/build/win64/tools/win32/bench_programs.exe" $rounds 'C:\\bench1001.mxf' \
+    "Z:$root/build/win32/marlix32.exe" "Z:$root/build/win32-tests/tools/win32/bare_window.exe" \
+    "Z:$root/build/win64/marlix32.exe" "Z:$root/build/win64/tools/win32/bare_window.exe" \
+    </dev/null >build/bench.log 2>&1
+code=\$?
+wineserver -k
+exit \$code
+INNER
+status=0
+if [ -n "${DISPLAY:-}" ]; then
+    bash build/run-bench.sh || status=$?
+else
+    xvfb-run -a -s "-screen 0 1024x768x24" bash build/run-bench.sh || status=$?
+fi
+tr -d '\r' <build/bench.log
+exit $status
