@@ -97,8 +97,8 @@ class Program {
         return Count(IDC_ATM_LIST) == atm && Count(IDC_SELECTED_LIST) == selected;
     }
 
-    // Posts the command and returns the ms until done() holds and the program has finished
-    // handling it: a message sent after done() is answered only once the command returned.
+    // Posts the command and returns the ms until done() holds, the main window is painted, and
+    // the program has finished: a message sent after that is answered only once it returned.
     double Time(UINT command, const std::function<bool()>& done) const {
         return TimeMessage(window_, command, done);
     }
@@ -106,7 +106,7 @@ class Program {
         const double start = Now();
         PostMessageA(to, WM_COMMAND, command, 0);
         for (;;) {
-            const bool finished = done();
+            const bool finished = done() && Painted();
             if (!Answers())
                 return -1;
             if (finished)
@@ -129,6 +129,17 @@ class Program {
     }
 
   private:
+    // No part of the main window is waiting to be painted.
+    bool Painted() const {
+        bool painted = GetUpdateRect(window_, nullptr, FALSE) == FALSE;
+        EnumChildWindows(window_, NotWaitingForPaint, reinterpret_cast<LPARAM>(&painted));
+        return painted;
+    }
+    static BOOL CALLBACK NotWaitingForPaint(HWND child, LPARAM cookie) {
+        if (GetUpdateRect(child, nullptr, FALSE))
+            *reinterpret_cast<bool*>(cookie) = false;
+        return TRUE;
+    }
     static long CountOf(HWND list) {
         DWORD_PTR count = 0;
         if (!SendMessageTimeoutA(list, LB_GETCOUNT, 0, 0, SMTO_NORMAL, kWaitMs, &count))
