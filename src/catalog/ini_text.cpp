@@ -1,5 +1,6 @@
 #include "catalog/ini_text.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -107,4 +108,36 @@ long FindEntryLine(const char* text, const char* key) {
         line = lf + 1;
     }
     return NotFound;
+}
+
+EntryLineIndex::EntryLineIndex(const char* text) : text_(text) {
+    for (const char* line = text; *line != '\0';) {
+        const char* end = line + std::strcspn(line, "=\n");
+        if (*end == '=')
+            lines_.emplace_back(std::string_view(line, static_cast<size_t>(end - line)),
+                                static_cast<long>(line - text));
+        const char* lf = std::strchr(end, '\n');
+        if (!lf)
+            break;
+        line = lf + 1;
+    }
+    // Stable, so that of the lines with one key the first stays in front.
+    std::stable_sort(lines_.begin(), lines_.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    lines_.erase(std::unique(lines_.begin(), lines_.end(),
+                             [](const auto& a, const auto& b) { return a.first == b.first; }),
+                 lines_.end());
+}
+
+long EntryLineIndex::Find(const char* key) const {
+    const std::string_view wanted(key);
+    if (wanted.empty())
+        return NotFound;
+    // A key with '=' or a line feed in it spans more than a line's key: walk the text.
+    if (wanted.find_first_of("=\n") != std::string_view::npos)
+        return FindEntryLine(text_, key);
+    const auto found = std::lower_bound(lines_.begin(), lines_.end(), wanted,
+                                        [](const std::pair<std::string_view, long>& line,
+                                           std::string_view k) { return line.first < k; });
+    return found != lines_.end() && found->first == wanted ? found->second : NotFound;
 }

@@ -4,6 +4,9 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 constexpr long NotFound = -2;
 
@@ -23,3 +26,17 @@ long MeasureSection(char* text, long start, MeasureMode mode);
 long ExtractFontsSection(char* text);
 // Position of the first line that begins with key followed at once by '=', or -2.
 long FindEntryLine(const char* text, const char* key);
+
+// FindEntryLine over one unchanging text for many keys: every line's key is indexed once, so a
+// lookup halves a sorted table instead of walking the whole text. Keeps a pointer to the text.
+class EntryLineIndex {
+  public:
+    explicit EntryLineIndex(const char* text);
+    // FindEntryLine(text, key).
+    long Find(const char* key) const;
+
+  private:
+    const char* text_;
+    // Each key with the offset of the first line it begins, sorted by key.
+    std::vector<std::pair<std::string_view, long>> lines_;
+};

@@ -3,10 +3,9 @@
 #include <cstring>
 #include <new>
 
-#include "catalog/ini_text.h"
-
-size_t AppendFileEntry(std::string& text, const char* fontEntryText, const char* fontName) {
-    const long line = FindEntryLine(fontEntryText, fontName);
+size_t AppendFileEntry(std::string& text, const char* fontEntryText, const EntryLineIndex& catalog,
+                       const char* fontName) {
+    const long line = catalog.Find(fontName);
     if (line == NotFound)
         return 0;
     const char* value = std::strchr(fontEntryText + line, '=') + 1;
@@ -28,18 +27,19 @@ EntryText BuildEntryText(const FontList& list, const std::string& fontEntryText,
         return result;
     try {
         std::string& text = result.text;
-        const char* catalog = fontEntryText.c_str();
+        const char* entries = fontEntryText.c_str();
+        const EntryLineIndex catalog(entries);
         if (form == SoftfontFileForm) {
             text += "softfonts=" + std::to_string(count) + "\r\n";
             for (int k = 0; k < count; ++k) {
                 text += "softfont" + std::to_string(k + 1) + "=";
-                AppendFileEntry(text, catalog, list.Text(k).c_str());
+                AppendFileEntry(text, entries, catalog, list.Text(k).c_str());
             }
         } else if (form == FontFileForm) {
             for (int k = 0; k < count; ++k) {
                 const std::string name = list.Text(k);
                 text += name + "=";
-                AppendFileEntry(text, catalog, name.c_str());
+                AppendFileEntry(text, entries, catalog, name.c_str());
             }
         } else {
             for (int k = 0; k < count; ++k)

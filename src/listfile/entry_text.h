@@ -5,6 +5,7 @@
 #include <string>
 
 #include "catalog/font_list.h"
+#include "catalog/ini_text.h"
 
 // The number is also the filter index of the save dialog, so the order is fixed.
 enum ListForm {
@@ -13,11 +14,12 @@ enum ListForm {
     FontNameOnlyForm = 3, // the font name alone
 };
 
-// Appends the FileEntry of fontName (everything after the first '=' of its line in
-// fontEntryText, through the line feed) to text; returns the number of bytes appended, 0 when the
-// catalogue has no line for the name. A line that ends with the text gets LF after a CR, else
-// CR LF.
-size_t AppendFileEntry(std::string& text, const char* fontEntryText, const char* fontName);
+// Appends the FileEntry of fontName (everything after the first '=' of its line in the
+// catalogue's fontEntryText, indexed by catalog) to text, through the line feed; returns the
+// number of bytes appended, 0 when the catalogue has no line for the name. A line that ends with
+// the text gets LF after a CR, else CR LF.
+size_t AppendFileEntry(std::string& text, const char* fontEntryText, const EntryLineIndex& catalog,
+                       const char* fontName);
 
 enum class EntryTextOutcome {
     Built,

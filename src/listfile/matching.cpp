@@ -104,6 +104,14 @@ MatchResult RunMatch(FontList& atmList, FontList& selectedList, bool merge, long
     return result;
 }
 
+// The lists were not touched: the index of the catalogue could not be made.
+MatchResult NoMemoryResult(const FontList& selectedList) {
+    MatchResult result;
+    result.outcome = MatchOutcome::NoMemory;
+    result.hasSelection = selectedList.Count() > 0;
+    return result;
+}
+
 } // namespace
 
 NextEntry NextFileNameEntry(const EntryTextSearch& catalog, const char* fontEntryText,
@@ -125,12 +133,12 @@ NextEntry NextFileNameEntryPlain(const char* fontEntryText, const char* text, st
                          pfmFileName, name);
 }
 
-NextEntry NextFontNameEntry(const char* fontEntryText, const char* text, std::string& name,
+NextEntry NextFontNameEntry(const EntryLineIndex& catalog, const char* text, std::string& name,
                             long offset) {
     const long next = NextNameLine(text, name, offset);
     if (next == NotFound)
         return {0, EntryStatus::End};
-    if (FindEntryLine(fontEntryText, name.c_str()) == NotFound)
+    if (catalog.Find(name.c_str()) == NotFound)
         return {next, EntryStatus::Unmatched};
     return {next, EntryStatus::Found};
 }
@@ -144,16 +152,18 @@ MatchResult MatchByFileNames(FontList& atmList, FontList& selectedList,
             return NextFileNameEntry(catalog, fontEntryText.c_str(), text, name, offset);
         });
     } catch (const std::bad_alloc&) {
-        MatchResult result;
-        result.outcome = MatchOutcome::NoMemory;
-        result.hasSelection = selectedList.Count() > 0;
-        return result;
+        return NoMemoryResult(selectedList);
     }
 }
 
 MatchResult MatchByFontNames(FontList& atmList, FontList& selectedList,
                              const std::string& fontEntryText, const char* text, bool merge) {
-    return RunMatch(atmList, selectedList, merge, 0, [&](std::string& name, long offset) {
-        return NextFontNameEntry(fontEntryText.c_str(), text, name, offset);
-    });
+    try {
+        const EntryLineIndex catalog(fontEntryText.c_str());
+        return RunMatch(atmList, selectedList, merge, 0, [&](std::string& name, long offset) {
+            return NextFontNameEntry(catalog, text, name, offset);
+        });
+    } catch (const std::bad_alloc&) {
+        return NoMemoryResult(selectedList);
+    }
 }

@@ -31,9 +31,9 @@ NextEntry NextFileNameEntry(const EntryTextSearch& catalog, const char* fontEntr
 // indexed search above must agree with.
 NextEntry NextFileNameEntryPlain(const char* fontEntryText, const char* text, std::string& name,
                                  long offset);
-// The next entry of a names-only list (form 3): found when a catalogue line begins with exactly
-// the name (letter case counts) followed by '='.
-NextEntry NextFontNameEntry(const char* fontEntryText, const char* text, std::string& name,
+// The next entry of a names-only list (form 3): found when a catalogue line (indexed by catalog)
+// begins with exactly the name (letter case counts) followed by '='.
+NextEntry NextFontNameEntry(const EntryLineIndex& catalog, const char* text, std::string& name,
                             long offset);
 
 enum class MatchOutcome {

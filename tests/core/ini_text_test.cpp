@@ -114,9 +114,13 @@ TEST(FindEntryLine, MatchesWholeKeyAtLineStartCaseSensitively) {
         {"A=1\rB=2\r\n", "B", 0, NotFound},
         {"A=1\nB=2\nB=3\n", "B", 0, 4},
         {"", "A", 0, NotFound},
+        {"A=B=1\nA=2\n", "A=B", 0, 0},
+        {"A\nB=1\n", "A\nB", 0, 0},
     };
-    for (const SectionCase& c : cases)
+    for (const SectionCase& c : cases) {
         EXPECT_EQ(FindEntryLine(c.text, c.name), c.expected) << c.text << " / " << c.name;
+        EXPECT_EQ(EntryLineIndex(c.text).Find(c.name), c.expected) << c.text << " / " << c.name;
+    }
 }
 
 } // namespace
