@@ -18,6 +18,11 @@ class FontList {
     virtual std::string Text(int index) const = 0;
     // Inserts at the name's sorted place; returns the new item's index, or -1 on failure.
     virtual int AddSorted(const char* name) = 0;
+    // Inserts at index, which the caller has found to be the name's sorted place; returns the new
+    // item's index, or -1 on failure.
+    virtual int InsertAt(int index, const char* name) = 0;
+    // The list's own order of two names: negative, zero or positive.
+    virtual int Compare(const char* a, const char* b) const = 0;
     virtual void Delete(int index) = 0;
     // Index of the item whose text equals the name (case-insensitive, as the list compares), or -1.
     virtual int FindExact(const char* name) const = 0;

@@ -19,6 +19,22 @@ int ListBoxFontList::AddSorted(const char* name) {
     return index < 0 ? -1 : static_cast<int>(index);
 }
 
+// LB_INSERTSTRING does not sort: the item goes where it is told.
+int ListBoxFontList::InsertAt(int index, const char* name) {
+    LRESULT at = Send(LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(name));
+    return at < 0 ? -1 : static_cast<int>(at);
+}
+
+LCID ListBoxFontList::Locale() const {
+    if (locale_ == 0)
+        locale_ = static_cast<LCID>(Send(LB_GETLOCALE));
+    return locale_;
+}
+
+int ListBoxFontList::Compare(const char* a, const char* b) const {
+    return CompareStringA(Locale(), NORM_IGNORECASE, a, -1, b, -1) - CSTR_EQUAL;
+}
+
 void ListBoxFontList::Delete(int index) {
     Send(LB_DELETESTRING, index);
 }
@@ -27,18 +43,15 @@ void ListBoxFontList::Delete(int index) {
 // with that same comparison: LB_FINDSTRINGEXACT compares item after item, which makes matching a
 // long list against a long catalogue take a noticeable time.
 int ListBoxFontList::FindExact(const char* name) const {
-    const LCID locale = static_cast<LCID>(Send(LB_GETLOCALE));
     int low = 0, high = Count();
     while (low < high) {
         const int middle = low + (high - low) / 2;
-        const std::string item = Text(middle);
-        if (CompareStringA(locale, NORM_IGNORECASE, item.c_str(), -1, name, -1) == CSTR_LESS_THAN)
+        if (Compare(Text(middle).c_str(), name) < 0)
             low = middle + 1;
         else
             high = middle;
     }
-    if (low < Count() &&
-        CompareStringA(locale, NORM_IGNORECASE, Text(low).c_str(), -1, name, -1) == CSTR_EQUAL)
+    if (low < Count() && Compare(Text(low).c_str(), name) == 0)
         return low;
     return -1;
 }

@@ -12,6 +12,8 @@ class ListBoxFontList : public FontList {
     int Count() const override;
     std::string Text(int index) const override;
     int AddSorted(const char* name) override;
+    int InsertAt(int index, const char* name) override;
+    int Compare(const char* a, const char* b) const override;
     void Delete(int index) override;
     int FindExact(const char* name) const override;
     int SelectedCount() const override;
@@ -25,7 +27,9 @@ class ListBoxFontList : public FontList {
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return SendMessageA(box_, message, wParam, lParam);
     }
+    LCID Locale() const;
     HWND box_;
+    mutable LCID locale_ = 0; // asked once
 };
 
 // lstrcmpiA: the order of a sorted list box.

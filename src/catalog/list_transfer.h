@@ -10,6 +10,12 @@
 // selected item. Afterwards no item of source is selected.
 int MoveSelectedFonts(FontList& destination, FontList& source);
 
+// Moves the source's items at indexes (each named once, in the order a move one by one would
+// take them) into destination, leaving both exactly as adding each name with AddSorted and then
+// deleting it from the source would, with one list read and no sorted insert. Names the
+// destination refuses stay in the source. Returns how many moved.
+int MoveItems(FontList& destination, FontList& source, const std::vector<int>& indexes);
+
 // Whether index is among the selected item indexes, which are in ascending order as a list
 // reports them.
 bool IsIndexSelected(const std::vector<int>& selection, int index);

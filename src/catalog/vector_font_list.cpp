@@ -12,6 +12,13 @@ int VectorFontList::AddSorted(const char* name) {
     return static_cast<int>(at - items_.begin());
 }
 
+int VectorFontList::InsertAt(int index, const char* name) {
+    if (index < 0 || index > Count())
+        return -1;
+    items_.insert(items_.begin() + index, Item{name, false});
+    return index;
+}
+
 void VectorFontList::Delete(int index) {
     if (index >= 0 && index < Count())
         items_.erase(items_.begin() + index);

@@ -11,6 +11,8 @@ class VectorFontList : public FontList {
     int Count() const override { return static_cast<int>(items_.size()); }
     std::string Text(int index) const override { return items_.at(index).name; }
     int AddSorted(const char* name) override;
+    int InsertAt(int index, const char* name) override;
+    int Compare(const char* a, const char* b) const override { return order_(a, b); }
     void Delete(int index) override;
     int FindExact(const char* name) const override;
     int SelectedCount() const override;

@@ -1,7 +1,10 @@
 #include "listfile/matching.h"
 
+#include <algorithm>
 #include <new>
+#include <utility>
 
+#include "catalog/list_transfer.h"
 #include "listfile/text_search.h"
 
 namespace {
@@ -29,51 +32,43 @@ NextEntry FileNameEntry(long next, long found, const char* fontEntryText,
     return {next, EntryStatus::Found};
 }
 
-// The AtmList compares names without letter case, so a catalogue holding two fonts that differ
-// only in case gives the name several candidates; take the one spelled exactly like it, so that
-// the font named is the one selected and no name ends in both lists. -1 when that spelling is no
-// longer there (already selected): another spelling is another font the list never named.
-int ExactItem(const FontList& atmList, int found, const std::string& name) {
-    if (atmList.Text(found) == name)
-        return found;
-    auto sameName = [&](int index) {
-        return atmList.FindExact(atmList.Text(index).c_str()) == found;
-    };
-    for (int index = found - 1; index >= 0 && sameName(index); --index)
-        if (atmList.Text(index) == name)
-            return index;
-    for (int index = found + 1; index < atmList.Count() && sameName(index); ++index)
-        if (atmList.Text(index) == name)
-            return index;
-    return -1;
-}
+// The AtmList's names, read once and ordered by their bytes, so that the item spelled exactly
+// like a name is found without asking the list: the AtmList compares names without letter case,
+// and a catalogue holding two fonts that differ only in case must give each name its own font.
+class ExactNames {
+  public:
+    explicit ExactNames(const FontList& list) {
+        const int count = list.Count();
+        byName_.reserve(static_cast<size_t>(count));
+        for (int index = 0; index < count; ++index)
+            byName_.emplace_back(list.Text(index), index);
+        std::sort(byName_.begin(), byName_.end());
+        taken_.assign(static_cast<size_t>(count), false);
+    }
+    // The index of an item named exactly name that was not taken yet, now taken; else -1 (the
+    // list never held it, or it is already selected).
+    int Take(const std::string& name) {
+        auto at = std::lower_bound(byName_.begin(), byName_.end(), std::make_pair(name, -1));
+        for (; at != byName_.end() && at->first == name; ++at)
+            if (!taken_[at->second]) {
+                taken_[at->second] = true;
+                return at->second;
+            }
+        return -1;
+    }
+
+  private:
+    std::vector<std::pair<std::string, int>> byName_;
+    std::vector<bool> taken_;
+};
 
 // Open mode: every selected font goes back to the AtmList, in the SelectedList's order.
 bool ReturnAllFonts(FontList& atmList, FontList& selectedList, int& returned) {
-    while (selectedList.Count() > 0) {
-        const std::string name = selectedList.Text(0);
-        if (atmList.AddSorted(name.c_str()) < 0)
-            return false;
-        selectedList.Delete(0);
-        ++returned;
-    }
-    return true;
-}
-
-// Moves the font called name from the AtmList into the SelectedList; false when the list refused
-// the name (out of memory). A name the AtmList no longer holds is dropped.
-bool MoveFound(FontList& atmList, FontList& selectedList, const std::string& name, int& moved) {
-    int index = atmList.FindExact(name.c_str());
-    if (index >= 0)
-        index = ExactItem(atmList, index, name);
-    if (index < 0)
-        return true;
-    const std::string item = atmList.Text(index);
-    if (selectedList.AddSorted(item.c_str()) < 0)
-        return false;
-    atmList.Delete(index);
-    ++moved;
-    return true;
+    std::vector<int> all(static_cast<size_t>(selectedList.Count()));
+    for (size_t index = 0; index < all.size(); ++index)
+        all[index] = static_cast<int>(index);
+    returned += MoveItems(atmList, selectedList, all);
+    return selectedList.Count() == 0;
 }
 
 template <typename TakeEntry>
@@ -84,16 +79,26 @@ MatchResult RunMatch(FontList& atmList, FontList& selectedList, bool merge, long
         RedrawOff atmRedraw(atmList);
         RedrawOff selectedRedraw(selectedList);
         bool listsTookAll = merge || ReturnAllFonts(atmList, selectedList, result.returnedCount);
-        std::string name;
-        for (long offset = start; listsTookAll;) {
-            const NextEntry entry = takeEntry(name, offset);
-            if (entry.status == EntryStatus::End)
-                break;
-            offset = entry.offset;
-            if (entry.status == EntryStatus::Unmatched)
-                result.unmatched.push_back(name);
-            else
-                listsTookAll = MoveFound(atmList, selectedList, name, result.movedCount);
+        if (listsTookAll) {
+            // The text names the fonts in its own order; they move together once it is read.
+            ExactNames atmNames(atmList);
+            std::vector<int> found;
+            std::string name;
+            for (long offset = start;;) {
+                const NextEntry entry = takeEntry(name, offset);
+                if (entry.status == EntryStatus::End)
+                    break;
+                offset = entry.offset;
+                if (entry.status == EntryStatus::Unmatched) {
+                    result.unmatched.push_back(name);
+                } else {
+                    const int index = atmNames.Take(name);
+                    if (index >= 0)
+                        found.push_back(index);
+                }
+            }
+            result.movedCount = MoveItems(selectedList, atmList, found);
+            listsTookAll = result.movedCount == static_cast<int>(found.size());
         }
         if (!listsTookAll)
             result.outcome = MatchOutcome::NoMemory;

@@ -25,6 +25,9 @@ class FullFontList : public VectorFontList {
     int AddSorted(const char* name) override {
         return room_-- > 0 ? VectorFontList::AddSorted(name) : -1;
     }
+    int InsertAt(int index, const char* name) override {
+        return room_-- > 0 ? VectorFontList::InsertAt(index, name) : -1;
+    }
 
   private:
     int room_;

@@ -98,6 +98,15 @@ bool IsSorted(const Names& names) {
     return true;
 }
 
+// A move one name at a time: the bulk move must leave both lists exactly like this.
+void MoveOneByOne(VectorFontList& to, VectorFontList& from) {
+    const std::vector<int> selected = from.SelectedItems(from.Count());
+    for (int index : selected)
+        to.AddSorted(from.Text(index).c_str());
+    for (auto index = selected.rbegin(); index != selected.rend(); ++index)
+        from.Delete(*index);
+}
+
 TEST(MoveSelectedFonts, RandomMovesBackAndForthLoseAndDoubleNothing) {
     std::mt19937 random(20240611);
     Names all;
@@ -118,8 +127,12 @@ TEST(MoveSelectedFonts, RandomMovesBackAndForthLoseAndDoubleNothing) {
             from.SelectRange(index, index, true);
         }
         bool anySelected = from.SelectedCount() > 0;
+        VectorFontList expectedTo = to, expectedFrom = from;
+        MoveOneByOne(expectedTo, expectedFrom);
         ASSERT_EQ(MoveSelectedFonts(to, from), anySelected ? 1 : 0);
         ASSERT_EQ(from.SelectedCount(), 0);
+        ASSERT_EQ(to.Names(), expectedTo.Names()) << round;
+        ASSERT_EQ(from.Names(), expectedFrom.Names()) << round;
         Names leftNames = left.Names(), rightNames = right.Names();
         ASSERT_TRUE(IsSorted(leftNames)) << round;
         ASSERT_TRUE(IsSorted(rightNames)) << round;
