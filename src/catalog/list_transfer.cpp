@@ -11,6 +11,24 @@ bool IsIndexSelected(const std::vector<int>& selection, int index) {
 
 namespace {
 
+bool IsPlainAscii(const std::string& name) {
+    return std::all_of(name.begin(), name.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
+}
+
+char FoldAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
+
+// Whether two names compare equal in the list's order. Names of printable ASCII alone compare
+// equal only when they differ in letter case alone, which is told without asking the list.
+bool CompareEqual(const FontList& list, const std::string& a, const std::string& b) {
+    if (IsPlainAscii(a) && IsPlainAscii(b))
+        return a.size() == b.size() &&
+               std::equal(a.begin(), a.end(), b.begin(),
+                          [](char x, char y) { return FoldAscii(x) == FoldAscii(y); });
+    return list.Compare(a.c_str(), b.c_str()) == 0;
+}
+
 struct MovingItem {
     int index; // in the source
     int turn;  // its place in the order the move takes the items
@@ -20,18 +38,20 @@ struct MovingItem {
 // The moving items in the order they will stand in the destination: the source's order, except
 // that names comparing equal stand in reverse turn, as adding them one by one puts each new one
 // before its equals.
-std::vector<MovingItem> InDestinationOrder(const FontList& source,
-                                           const std::vector<int>& indexes) {
+std::vector<MovingItem> InDestinationOrder(const FontList& source, const std::vector<int>& indexes,
+                                           const std::vector<std::string>* sourceNames) {
     std::vector<MovingItem> items;
     items.reserve(indexes.size());
-    for (size_t turn = 0; turn < indexes.size(); ++turn)
-        items.push_back({indexes[turn], static_cast<int>(turn), source.Text(indexes[turn])});
+    for (size_t turn = 0; turn < indexes.size(); ++turn) {
+        const int index = indexes[turn];
+        items.push_back({index, static_cast<int>(turn),
+                         sourceNames ? (*sourceNames)[index] : source.Text(index)});
+    }
     std::sort(items.begin(), items.end(),
               [](const MovingItem& a, const MovingItem& b) { return a.index < b.index; });
     for (size_t first = 0; first < items.size();) {
         size_t end = first + 1;
-        while (end < items.size() &&
-               source.Compare(items[end - 1].name.c_str(), items[end].name.c_str()) == 0)
+        while (end < items.size() && CompareEqual(source, items[end - 1].name, items[end].name))
             ++end;
         std::sort(items.begin() + first, items.begin() + end,
                   [](const MovingItem& a, const MovingItem& b) { return a.turn > b.turn; });
@@ -67,8 +87,11 @@ int MoveManyFonts(FontList& destination, FontList& source) {
 
 } // namespace
 
-int MoveItems(FontList& destination, FontList& source, const std::vector<int>& indexes) {
-    const std::vector<MovingItem> moving = InDestinationOrder(source, indexes);
+int MoveItems(FontList& destination, FontList& source, const std::vector<int>& indexes,
+              const std::vector<std::string>* sourceNames) {
+    if (indexes.empty())
+        return 0;
+    const std::vector<MovingItem> moving = InDestinationOrder(source, indexes, sourceNames);
     const int count = destination.Count();
     std::vector<std::string> staying;
     staying.reserve(static_cast<size_t>(count));

@@ -1,6 +1,7 @@
 // Moving fonts between the two lists. Together they hold every catalogue font exactly once.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "catalog/font_list.h"
@@ -13,8 +14,10 @@ int MoveSelectedFonts(FontList& destination, FontList& source);
 // Moves the source's items at indexes (each named once, in the order a move one by one would
 // take them) into destination, leaving both exactly as adding each name with AddSorted and then
 // deleting it from the source would, with one list read and no sorted insert. Names the
-// destination refuses stay in the source. Returns how many moved.
-int MoveItems(FontList& destination, FontList& source, const std::vector<int>& indexes);
+// destination refuses stay in the source. Returns how many moved. sourceNames, when given,
+// holds the text of every source item, so that the source is not read again.
+int MoveItems(FontList& destination, FontList& source, const std::vector<int>& indexes,
+              const std::vector<std::string>* sourceNames = nullptr);
 
 // Whether index is among the selected item indexes, which are in ascending order as a list
 // reports them.

@@ -66,6 +66,11 @@ bool AskListFileName(HWND owner, int kind) {
 void UpdateWindowTitle(bool hasFile) {
     if (!hasFile)
         std::memset(ListFile.CurrentListTitle, 0, sizeof ListFile.CurrentListTitle);
-    SetWindowTextA(App.MainWindow, WindowTitleText(hasFile, ListFile.CurrentListTitle).c_str());
+    const std::string title = WindowTitleText(hasFile, ListFile.CurrentListTitle);
+    // Setting a caption redraws it; most commands leave it as it was.
+    char shown[MaxTitleFileNameLength + 40] = "";
+    GetWindowTextA(App.MainWindow, shown, sizeof shown);
+    if (title != shown)
+        SetWindowTextA(App.MainWindow, title.c_str());
     SettledListFile = ListFile;
 }

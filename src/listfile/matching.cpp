@@ -39,26 +39,35 @@ class ExactNames {
   public:
     explicit ExactNames(const FontList& list) {
         const int count = list.Count();
+        names_.reserve(static_cast<size_t>(count));
         byName_.reserve(static_cast<size_t>(count));
-        for (int index = 0; index < count; ++index)
-            byName_.emplace_back(list.Text(index), index);
-        std::sort(byName_.begin(), byName_.end());
+        for (int index = 0; index < count; ++index) {
+            names_.push_back(list.Text(index));
+            byName_.push_back(index);
+        }
+        std::sort(byName_.begin(), byName_.end(),
+                  [&](int a, int b) { return names_[a] < names_[b]; });
         taken_.assign(static_cast<size_t>(count), false);
     }
     // The index of an item named exactly name that was not taken yet, now taken; else -1 (the
     // list never held it, or it is already selected).
     int Take(const std::string& name) {
-        auto at = std::lower_bound(byName_.begin(), byName_.end(), std::make_pair(name, -1));
-        for (; at != byName_.end() && at->first == name; ++at)
-            if (!taken_[at->second]) {
-                taken_[at->second] = true;
-                return at->second;
+        auto at = std::lower_bound(
+            byName_.begin(), byName_.end(), name,
+            [&](int index, const std::string& key) { return names_[index] < key; });
+        for (; at != byName_.end() && names_[*at] == name; ++at)
+            if (!taken_[*at]) {
+                taken_[*at] = true;
+                return *at;
             }
         return -1;
     }
+    // Every item's name, by index.
+    const std::vector<std::string>& Names() const { return names_; }
 
   private:
-    std::vector<std::pair<std::string, int>> byName_;
+    std::vector<std::string> names_;
+    std::vector<int> byName_; // indexes ordered by their names' bytes
     std::vector<bool> taken_;
 };
 
@@ -97,7 +106,7 @@ MatchResult RunMatch(FontList& atmList, FontList& selectedList, bool merge, long
                         found.push_back(index);
                 }
             }
-            result.movedCount = MoveItems(selectedList, atmList, found);
+            result.movedCount = MoveItems(selectedList, atmList, found, &atmNames.Names());
             listsTookAll = result.movedCount == static_cast<int>(found.size());
         }
         if (!listsTookAll)
