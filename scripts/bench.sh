@@ -5,7 +5,9 @@
 # Uses its own wine prefix, build/wine-bench, with demo/win.ini as its WIN.INI, and draws as
 # Windows 95 to 2000 do, without wine's default visual style: under that style every scroll bar
 # drawn costs about 3 ms, which the program's users never pay (--styled keeps it).
-#   scripts/bench.sh [ROUNDS] [--styled]
+# --against COMMIT adds the two exes of that commit (built in a worktree under build/), so that a
+# change is timed before and after in one run, on the same machine at the same moment.
+#   scripts/bench.sh [ROUNDS] [--styled] [--against COMMIT]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 cd "$here/.."
@@ -13,11 +15,14 @@ cd "$here/.."
 source "$here/wine-env.sh"
 rounds=7
 styled=0
-for argument in "$@"; do
-    case $argument in
+against=""
+while [ $# -gt 0 ]; do
+    case $1 in
     --styled) styled=1 ;;
-    *) rounds=$argument ;;
+    --against) against=$(git rev-parse --short "$2"); shift ;;
+    *) rounds=$1 ;;
     esac
+    shift
 done
 
 for preset in win32 win64 win32-tests; do
@@ -26,6 +31,22 @@ done
 cmake --build --preset win32 -j2 --target marlix32 >/dev/null
 cmake --build --preset win64 -j2 --target marlix32 bare_window bench_programs >/dev/null
 cmake --build build/win32-tests -j2 --target bare_window >/dev/null
+bare32="Z:$root/build/win32-tests/tools/win32/bare_window.exe"
+bare64="Z:$root/build/win64/tools/win32/bare_window.exe"
+programs=()
+if [ -n "$against" ]; then
+    old="$root/build/bench-against"
+    [ -d "$old" ] || git worktree add -q --detach "$old" "$against"
+    git -C "$old" checkout -q --detach "$against"
+    for preset in win32 win64; do
+        (cd "$old" && cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" -j2 \
+            --target marlix32 >/dev/null)
+    done
+    programs+=("i686 $against" "Z:$old/build/win32/marlix32.exe" "$bare32"
+               "x86_64 $against" "Z:$old/build/win64/marlix32.exe" "$bare64")
+fi
+programs+=("i686" "Z:$root/build/win32/marlix32.exe" "$bare32"
+           "x86_64" "Z:$root/build/win64/marlix32.exe" "$bare64")
 
 wine_template_prefix
 export WINEPREFIX="$root/build/wine-bench"
@@ -46,9 +67,7 @@ sleep 3
 wineserver -k; wineserver -p
 # Output to a file, not a pipe: wine's helper processes keep a pipe open after the tool ends.
 wine "$root/build/win64/tools/win32/bench_programs.exe" $rounds 'C:\\bench1001.mxf' \
-    "Z:$root/build/win32/marlix32.exe" "Z:$root/build/win32-tests/tools/win32/bare_window.exe" \
-    "Z:$root/build/win64/marlix32.exe" "Z:$root/build/win64/tools/win32/bare_window.exe" \
-    </dev/null >build/bench.log 2>&1
+    $(printf '"%s" ' "${programs[@]}") </dev/null >build/bench.log 2>&1
 code=\$?
 wineserver -k
 exit \$code

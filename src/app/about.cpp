@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "app/language.h"
+#include "app/late_libraries.h"
 #include "app/main_window.h"
 #include "resource.h"
 
@@ -59,6 +60,8 @@ void StartAnimation(HWND animation) {
 } // namespace
 
 INT_PTR RunAboutBox(HWND owner) {
+    // The animation control is one of the common controls, loaded only for this box.
+    LateInitCommonControls();
     return DialogBoxParamA(App.ProgramInstance, MAKEINTRESOURCEA(IDD_ABOUT), owner, AboutDlgProc,
                            0);
 }

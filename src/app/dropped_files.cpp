@@ -2,8 +2,7 @@
 // after Alt+M, once the posted command is delivered.
 #include "app/commands.h"
 
-#include <commdlg.h>
-
+#include "app/late_libraries.h"
 #include "app/main_window.h"
 #include "app/shell_hooks.h"
 #include "listfile/list_file.h"
@@ -13,17 +12,17 @@ void OnDropFiles(HWND window, HDROP drop) {
     char path[sizeof ListFile.CurrentListPath] = "";
     // Only the first of several files is taken. A path too long to hold is not cut short (that
     // would name another file): it counts as no path at all.
-    UINT needed = DragQueryFileA(drop, 0, nullptr, 0);
-    UINT length = needed < sizeof path ? DragQueryFileA(drop, 0, path, sizeof path) : 0;
+    UINT needed = LateDragQueryFile(drop, 0, nullptr, 0);
+    UINT length = needed < sizeof path ? LateDragQueryFile(drop, 0, path, sizeof path) : 0;
     if (length > 0) {
         lstrcpynA(ListFile.CurrentListPath, path, sizeof ListFile.CurrentListPath);
-        GetFileTitleA(ListFile.CurrentListPath, ListFile.CurrentListTitle,
-                      sizeof ListFile.CurrentListTitle);
+        LateGetFileTitle(ListFile.CurrentListPath, ListFile.CurrentListTitle,
+                         sizeof ListFile.CurrentListTitle);
         PostMessageA(window, WM_COMMAND,
                      App.MergeNextDrop ? IDM_MERGE_NAMED_LIST : IDM_OPEN_NAMED_LIST, 0);
     } else {
         SoundBeep(MB_ICONHAND);
     }
-    DragFinish(drop);
+    LateDragFinish(drop);
     SetForegroundWindow(window);
 }

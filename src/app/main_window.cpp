@@ -2,7 +2,6 @@
 // Commands are handled in commands.cpp.
 #include "app/main_window.h"
 
-#include <commctrl.h>
 #include <shellapi.h>
 
 #include "app/commands.h"
@@ -54,7 +53,6 @@ void DestroyFontListBox(HWND list, HFONT oldFont) {
 }
 
 void OnCreate(HWND window) {
-    InitCommonControls();
     App.MainWindow = window;
     App.ActiveList = IDC_ATM_LIST;
     App.MergeNextDrop = false;
@@ -78,7 +76,8 @@ void OnCreate(HWND window) {
 
     if (LoadAtmCatalog(App.AtmList))
         SendMessageA(App.Toolbar, WM_COMMAND, ToolbarCreateButtons, 0);
-    DragAcceptFiles(window, TRUE);
+    // What DragAcceptFiles does, without loading the shell library at start.
+    SetWindowLongA(window, GWL_EXSTYLE, GetWindowLongA(window, GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
     if (App.OpenListOnStart)
         PostMessageA(window, WM_COMMAND, IDM_OPEN_NAMED_LIST, 0);
 }

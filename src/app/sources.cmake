@@ -8,6 +8,7 @@ list(APPEND MARLIX_CORE_SOURCES
 )
 list(APPEND MARLIX_SHELL_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/shell_hooks.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/late_libraries.cpp
     ${CMAKE_CURRENT_LIST_DIR}/whole_file.cpp
     ${CMAKE_CURRENT_LIST_DIR}/safe_file.cpp
     ${CMAKE_CURRENT_LIST_DIR}/settings.cpp

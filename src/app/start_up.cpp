@@ -1,11 +1,10 @@
 // Start-up: the program's five window classes, the command line's list file, the main window.
 #include "app/main_window.h"
 
-#include <commdlg.h>
-
 #include <string>
 
 #include "app/command_line.h"
+#include "app/late_libraries.h"
 #include "listfile/list_file.h"
 
 #include "app/settings.h"
@@ -62,8 +61,8 @@ void TakeCommandLine(const char* commandLine) {
     ListFile.CurrentListTitle[0] = '\0';
     if (App.OpenListOnStart) {
         lstrcpynA(ListFile.CurrentListPath, path.c_str(), sizeof ListFile.CurrentListPath);
-        GetFileTitleA(ListFile.CurrentListPath, ListFile.CurrentListTitle,
-                      sizeof ListFile.CurrentListTitle);
+        LateGetFileTitle(ListFile.CurrentListPath, ListFile.CurrentListTitle,
+                         sizeof ListFile.CurrentListTitle);
     }
 }
 

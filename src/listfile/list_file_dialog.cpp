@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstring>
 
+#include "app/late_libraries.h"
 #include "app/main_window.h"
 #include "listfile/list_file.h"
 #include "listfile/window_title.h"
@@ -49,12 +50,12 @@ bool AskListFileName(HWND owner, int kind) {
     FileDialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | (open ? OFN_FILEMUSTEXIST : 0);
     FileDialog.lpstrDefExt = "mxf";
 
-    const BOOL chosen = open ? GetOpenFileNameA(&FileDialog) : GetSaveFileNameA(&FileDialog);
+    const BOOL chosen = open ? LateGetOpenFileName(&FileDialog) : LateGetSaveFileName(&FileDialog);
     if (chosen) {
         ListFile.CurrentListForm = static_cast<int>(FileDialog.nFilterIndex);
         return true;
     }
-    const DWORD code = CommDlgExtendedError();
+    const DWORD code = LateCommDlgExtendedError();
     if (code != 0) {
         char text[32];
         wsprintfA(text, "Error: %ld", static_cast<long>(code));

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "app/late_libraries.h"
 #include "print/global_lock.h"
 #include "print/printer_device.h"
 
@@ -29,7 +30,7 @@ BOOL KWGetPrintSetup(HWND owner) {
     setup.Flags = PD_PRINTSETUP | PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE;
     setup.nFromPage = setup.nToPage = setup.nMinPage = setup.nMaxPage = 1;
     setup.nCopies = 1;
-    const BOOL confirmed = PrintDlgA(&setup);
+    const BOOL confirmed = LatePrintDlg(&setup);
     // The dialog may have replaced the handles it was given, even when it was cancelled.
     Printing.PrinterDevMode = setup.hDevMode;
     Printing.PrinterDevNames = setup.hDevNames;

@@ -3,8 +3,9 @@
 // or the file replaced on disk) and the program has finished with it. The catalogue holds 1001
 // fonts; the list file is a 1001-line softfont list; WIN.INI is the caller's, put back before
 // every save. Start-up is timed against a bare window program of the same build.
-//   bench_programs ROUNDS LIST PROGRAM BARE_WINDOW [PROGRAM BARE_WINDOW]...
-// LIST is where the list file is written. Prints one table of medians (minimums in brackets).
+//   bench_programs ROUNDS LIST NAME PROGRAM BARE_WINDOW [NAME PROGRAM BARE_WINDOW]...
+// LIST is where the list file is written. Prints one table of medians (minimums in brackets),
+// a column for each NAME.
 #include <windows.h>
 
 #include <algorithm>
@@ -275,10 +276,9 @@ void PrintTable(const std::vector<std::string>& programs, const std::vector<Samp
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 5 || (argc - 3) % 2 != 0) {
-        std::fprintf(
-            stderr,
-            "usage: bench_programs ROUNDS LIST PROGRAM BARE_WINDOW [PROGRAM BARE_WINDOW]...\n");
+    if (argc < 6 || (argc - 3) % 3 != 0) {
+        std::fprintf(stderr, "usage: bench_programs ROUNDS LIST NAME PROGRAM BARE_WINDOW "
+                             "[NAME PROGRAM BARE_WINDOW]...\n");
         return 2;
     }
     const int rounds = std::max(1, std::atoi(argv[1]));
@@ -293,18 +293,18 @@ int main(int argc, char** argv) {
     WritePrivateProfileStringA("Options", "Warn01", "0", "Marlix.ini");
     const std::string winIni = ReadFileBytes(WindowsFile("win.ini"));
 
-    std::vector<std::string> programs;
-    for (int i = 3; i < argc; i += 2)
-        programs.push_back(argv[i]);
-    std::vector<Samples> samples(programs.size());
+    std::vector<std::string> names;
+    for (int i = 3; i < argc; i += 3)
+        names.push_back(argv[i]);
+    std::vector<Samples> samples(names.size());
     for (int round = 0; round < rounds; ++round) {
         // Alternating the order evens out what one program leaves behind for the next.
-        for (size_t k = 0; k < programs.size(); ++k) {
-            const size_t i = round % 2 ? programs.size() - 1 - k : k;
-            RunRound(argv[3 + 2 * i], argv[4 + 2 * i], list, winIni, samples[i]);
+        for (size_t k = 0; k < names.size(); ++k) {
+            const size_t i = round % 2 ? names.size() - 1 - k : k;
+            RunRound(argv[4 + 3 * i], argv[5 + 3 * i], list, winIni, samples[i]);
         }
     }
     WriteBytes(WindowsFile("win.ini"), winIni);
-    PrintTable(programs, samples);
+    PrintTable(names, samples);
     return 0;
 }
