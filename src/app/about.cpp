@@ -60,8 +60,10 @@ void StartAnimation(HWND animation) {
 } // namespace
 
 INT_PTR RunAboutBox(HWND owner) {
-    // The animation control is one of the common controls, loaded only for this box.
+    // The animation control is one of the common controls, and the text a rich-edit control:
+    // their libraries are loaded for this box alone.
     LateInitCommonControls();
+    LateLoadRichEdit();
     return DialogBoxParamA(App.ProgramInstance, MAKEINTRESOURCEA(IDD_ABOUT), owner, AboutDlgProc,
                            0);
 }

@@ -9,14 +9,17 @@ namespace {
 class LateLibrary {
   public:
     explicit LateLibrary(const char* name) : name_(name) {}
-    template <typename Function> Function Find(const char* function) {
+    HMODULE Load() {
         if (!module_ && !failed_) {
             module_ = LoadLibraryA(name_);
             failed_ = module_ == nullptr;
         }
-        return module_ ? reinterpret_cast<Function>(
-                             reinterpret_cast<void*>(GetProcAddress(module_, function)))
-                       : nullptr;
+        return module_;
+    }
+    template <typename Function> Function Find(const char* function) {
+        return Load() ? reinterpret_cast<Function>(
+                            reinterpret_cast<void*>(GetProcAddress(module_, function)))
+                      : nullptr;
     }
 
   private:
@@ -28,6 +31,7 @@ class LateLibrary {
 LateLibrary CommonDialogs("COMDLG32.DLL");
 LateLibrary Shell("SHELL32.DLL");
 LateLibrary CommonControls("COMCTL32.DLL");
+LateLibrary RichEdit("RICHED32.DLL");
 
 } // namespace
 
@@ -72,4 +76,8 @@ void LateInitCommonControls() {
     const auto function = CommonControls.Find<decltype(&InitCommonControls)>("InitCommonControls");
     if (function)
         function();
+}
+
+void LateLoadRichEdit() {
+    RichEdit.Load();
 }

@@ -18,3 +18,5 @@ BOOL LatePrintDlg(PRINTDLGA* dialog);
 UINT LateDragQueryFile(HDROP drop, UINT file, LPSTR path, UINT pathSize);
 void LateDragFinish(HDROP drop);
 void LateInitCommonControls();
+// The rich-edit control's library; the About box can do without it.
+void LateLoadRichEdit();

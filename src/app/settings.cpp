@@ -1,5 +1,7 @@
 #include "app/settings.h"
 
+#include <cstring>
+
 const char SettingsFile[] = "Marlix.ini";
 
 int ReadSetting(const char* section, const char* key, int defaultValue) {
@@ -9,6 +11,11 @@ int ReadSetting(const char* section, const char* key, int defaultValue) {
 bool WriteSettingNumber(const char* section, const char* key, long value) {
     char text[24]; // wsprintfA, not the C runtime's printf, which needs a newer processor
     wsprintfA(text, "%ld", value);
+    // Some settings are written at every start: one that already holds the value is left alone.
+    char stored[sizeof text] = "";
+    GetPrivateProfileStringA(section, key, "", stored, sizeof stored, SettingsFile);
+    if (std::strcmp(stored, text) == 0)
+        return true;
     return WritePrivateProfileStringA(section, key, text, SettingsFile) != FALSE;
 }
 

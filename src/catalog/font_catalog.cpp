@@ -132,6 +132,8 @@ CatalogBuild BuildFontCatalog(char* text, FontList& atmList, NameOrder compareFo
         catalog.FontEntryText.reserve(static_cast<size_t>(budget) + 10001);
         atmList.Reserve(names.count, names.count * ListBytesPerName);
         const char* previous = nullptr;
+        const char* lastAdded = nullptr;
+        int equalsStart = 0; // where the names comparing equal to the last one added begin
         EntryLine line{};
         for (int index : order) {
             const char* name = table[static_cast<size_t>(index)].data();
@@ -144,8 +146,13 @@ CatalogBuild BuildFontCatalog(char* text, FontList& atmList, NameOrder compareFo
                 ++build.corruptCount;
                 continue;
             }
-            if (atmList.AddSorted(name) < 0)
+            // The names come in the list's order, so each one goes at the end, or before the
+            // names it compares equal to, as a sorted insert would put it.
+            if (!lastAdded || !NamesCompareEqual(lastAdded, name, compareFontNames))
+                equalsStart = atmList.Count();
+            if (atmList.InsertAt(equalsStart, name) < 0)
                 return fail(CatalogOutcome::NoMemory);
+            lastAdded = name;
             Append(catalog.FontEntryText, line);
         }
     } catch (const std::bad_alloc&) {

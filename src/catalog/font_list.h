@@ -36,6 +36,29 @@ class FontList {
     virtual void SetRedraw(bool on) = 0;
 };
 
+inline bool IsPlainAscii(const char* name) {
+    for (; *name; ++name)
+        if (static_cast<unsigned char>(*name) < 0x20 || static_cast<unsigned char>(*name) >= 0x7F)
+            return false;
+    return true;
+}
+
+// Whether two names compare equal in order, the list's order or one like it. Names of printable
+// ASCII alone compare equal only when they differ in letter case alone, which is told without
+// calling the order (a call costs about a microsecond in the program).
+template <typename Order> bool NamesCompareEqual(const char* a, const char* b, Order order) {
+    if (!IsPlainAscii(a) || !IsPlainAscii(b))
+        return order(a, b) == 0;
+    for (;; ++a, ++b) {
+        const char x = *a >= 'A' && *a <= 'Z' ? static_cast<char>(*a + 32) : *a;
+        const char y = *b >= 'A' && *b <= 'Z' ? static_cast<char>(*b + 32) : *b;
+        if (x != y)
+            return false;
+        if (x == '\0')
+            return true;
+    }
+}
+
 // Turns redraw off for a scope.
 class RedrawOff {
   public:

@@ -11,24 +11,6 @@ bool IsIndexSelected(const std::vector<int>& selection, int index) {
 
 namespace {
 
-bool IsPlainAscii(const std::string& name) {
-    return std::all_of(name.begin(), name.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
-}
-
-char FoldAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-}
-
-// Whether two names compare equal in the list's order. Names of printable ASCII alone compare
-// equal only when they differ in letter case alone, which is told without asking the list.
-bool CompareEqual(const FontList& list, const std::string& a, const std::string& b) {
-    if (IsPlainAscii(a) && IsPlainAscii(b))
-        return a.size() == b.size() &&
-               std::equal(a.begin(), a.end(), b.begin(),
-                          [](char x, char y) { return FoldAscii(x) == FoldAscii(y); });
-    return list.Compare(a.c_str(), b.c_str()) == 0;
-}
-
 struct MovingItem {
     int index; // in the source
     int turn;  // its place in the order the move takes the items
@@ -51,7 +33,10 @@ std::vector<MovingItem> InDestinationOrder(const FontList& source, const std::ve
               [](const MovingItem& a, const MovingItem& b) { return a.index < b.index; });
     for (size_t first = 0; first < items.size();) {
         size_t end = first + 1;
-        while (end < items.size() && CompareEqual(source, items[end - 1].name, items[end].name))
+        while (
+            end < items.size() &&
+            NamesCompareEqual(items[end - 1].name.c_str(), items[end].name.c_str(),
+                              [&](const char* a, const char* b) { return source.Compare(a, b); }))
             ++end;
         std::sort(items.begin() + first, items.begin() + end,
                   [](const MovingItem& a, const MovingItem& b) { return a.turn > b.turn; });
