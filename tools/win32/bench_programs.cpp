@@ -62,11 +62,13 @@ ULONGLONG LastWrite(const std::string& path) {
            data.ftLastWriteTime.dwLowDateTime;
 }
 
-// The program under test, started with the list file named on its command line.
+// A program started with its arguments (the program under test: the list file), and its main
+// window, found by its class.
 class Program {
   public:
-    Program(const std::string& exe, const std::string& list) {
-        std::string line = "\"" + exe + "\" \"" + list + "\"";
+    Program(const std::string& exe, const std::string& arguments, const char* windowClass)
+        : windowClass_(windowClass) {
+        std::string line = "\"" + exe + "\" " + arguments;
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
         if (!CreateProcessA(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
@@ -157,13 +159,14 @@ class Program {
         GetWindowThreadProcessId(window, &owner);
         char className[32] = "";
         GetClassNameA(window, className, sizeof className);
-        if (owner != self->process_.dwProcessId || lstrcmpA(className, "MarlixClass") != 0 ||
+        if (owner != self->process_.dwProcessId || lstrcmpA(className, self->windowClass_) != 0 ||
             !IsWindowVisible(window))
             return TRUE;
         self->window_ = window;
         return FALSE;
     }
 
+    const char* windowClass_;
     PROCESS_INFORMATION process_ = {};
     HWND window_ = nullptr;
 };
@@ -179,6 +182,8 @@ enum Row {
     SaveWinIni,
     OpenDialog,
     OpenWinIni,
+    BareDialog,
+    BareDialogOk,
     RowCount
 };
 const char* const RowNames[RowCount] = {"Start-up (ms)",
@@ -190,7 +195,9 @@ const char* const RowNames[RowCount] = {"Start-up (ms)",
                                         "Save to WIN.INI: dialog shown",
                                         "Save to WIN.INI: OK until written",
                                         "Open WIN.INI section: dialog shown",
-                                        "Open WIN.INI section: OK until shown"};
+                                        "Open WIN.INI section: OK until shown",
+                                        "Bare dialog of that layout: shown",
+                                        "Bare dialog of that layout: OK until gone"};
 
 using Samples = std::array<std::vector<double>, RowCount>;
 
@@ -221,7 +228,16 @@ void RunRound(const std::string& exe, const std::string& bare, const std::string
     if (bareStart > 0 && start > 0)
         samples[StartUpRatio].push_back(start / bareStart);
 
-    Program program(exe, list);
+    {
+        // The floor of a dialog like the printer-section one, in a program with nothing else.
+        Program plain(bare, "", "BareWindowClass");
+        HWND dialog = nullptr;
+        Keep(BareDialog, TimeDialogOpen(plain, 1, dialog));
+        if (dialog)
+            Keep(BareDialogOk, TimeDialogChoice(plain, dialog, [] { return true; }));
+    }
+
+    Program program(exe, "\"" + list + "\"", "MarlixClass");
     if (!program.Window() || !program.Shows(0, kFonts)) {
         std::printf("%s did not open the list\n", exe.c_str());
         return;
