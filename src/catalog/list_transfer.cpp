@@ -88,6 +88,11 @@ int MoveItems(FontList& destination, FontList& source, const std::vector<int>& i
     std::vector<int> taken;
     taken.reserve(moving.size());
     const auto leaveSource = [&] {
+        // Everything moved: the source is emptied at once rather than item by item.
+        if (static_cast<int>(taken.size()) == source.Count()) {
+            source.Reset();
+            return;
+        }
         std::sort(taken.rbegin(), taken.rend());
         for (int index : taken)
             source.Delete(index);

@@ -1,6 +1,7 @@
 #include "listfile/matching.h"
 
 #include <algorithm>
+#include <memory>
 #include <new>
 #include <utility>
 
@@ -118,6 +119,19 @@ MatchResult RunMatch(FontList& atmList, FontList& selectedList, bool merge, long
     return result;
 }
 
+// The search over a catalogue, made at its first match and kept for the next ones while the
+// catalogue's text stays the same (it never changes while the catalogue is loaded).
+const EntryTextSearch& SearchOf(const std::string& fontEntryText) {
+    static std::string madeFor;
+    static std::unique_ptr<EntryTextSearch> search;
+    if (!search || madeFor != fontEntryText) {
+        search.reset();
+        madeFor = fontEntryText;
+        search = std::make_unique<EntryTextSearch>(fontEntryText.c_str());
+    }
+    return *search;
+}
+
 // The lists were not touched: the index of the catalogue could not be made.
 MatchResult NoMemoryResult(const FontList& selectedList) {
     MatchResult result;
@@ -161,7 +175,7 @@ MatchResult MatchByFileNames(FontList& atmList, FontList& selectedList,
                              const std::string& fontEntryText, char* text, long start, bool merge) {
     FoldText(text);
     try {
-        const EntryTextSearch catalog(fontEntryText.c_str());
+        const EntryTextSearch& catalog = SearchOf(fontEntryText);
         return RunMatch(atmList, selectedList, merge, start, [&](std::string& name, long offset) {
             return NextFileNameEntry(catalog, fontEntryText.c_str(), text, name, offset);
         });
