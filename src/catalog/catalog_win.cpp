@@ -36,7 +36,7 @@ bool LoadAtmCatalog(HWND atmList) {
     CatalogBuild build;
     {
         RedrawOff quiet(list);
-        build = BuildFontCatalog(text.data(), list, ListBoxNameOrder, Catalog);
+        build = BuildFontCatalog(text.data(), list, ListBoxNameOrder, Catalog, ListBoxNameKey);
     }
     switch (build.outcome) {
     case CatalogOutcome::NoFontsSection:

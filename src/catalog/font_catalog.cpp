@@ -93,7 +93,7 @@ size_t AppendEntryLine(std::string& destination, const char* body, const char* k
 }
 
 CatalogBuild BuildFontCatalog(char* text, FontList& atmList, NameOrder compareFontNames,
-                              FontCatalog& catalog) {
+                              FontCatalog& catalog, NameKey sortKey) {
     CatalogBuild build;
     catalog = FontCatalog();
     auto fail = [&](CatalogOutcome outcome) {
@@ -119,12 +119,21 @@ CatalogBuild BuildFontCatalog(char* text, FontList& atmList, NameOrder compareFo
         // first line that begins with it, which is the line of the first such key.
         std::vector<int> order(static_cast<size_t>(names.count));
         std::iota(order.begin(), order.end(), 0);
+        std::vector<std::string> keys;
+        if (sortKey) {
+            keys.reserve(order.size());
+            for (int index : order)
+                keys.push_back(sortKey(table[static_cast<size_t>(index)].data()));
+        }
         // A merge sort: the order is total, so the result is the same, with about a fifth fewer
         // comparisons of names in the user's locale, which cost the most of the load.
         std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
             const char* nameA = table[static_cast<size_t>(a)].data();
             const char* nameB = table[static_cast<size_t>(b)].data();
-            if (int byOrder = compareFontNames(nameA, nameB))
+            const int byOrder =
+                keys.empty() ? compareFontNames(nameA, nameB)
+                             : keys[static_cast<size_t>(a)].compare(keys[static_cast<size_t>(b)]);
+            if (byOrder != 0)
                 return byOrder < 0;
             if (int byBytes = std::strcmp(nameA, nameB))
                 return byBytes < 0;

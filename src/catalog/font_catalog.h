@@ -54,6 +54,8 @@ size_t AppendEntryLine(std::string& destination, const char* body, const char* k
 // Builds the catalogue from a whole ATM.INI text (modified in place; it must be followed by at
 // least one zero byte) and fills the list, which is emptied first. Afterwards the text holds the
 // [Fonts] body, zero-terminated. On any outcome but Loaded the list and the catalogue are left
-// empty. Loaded with an empty list is possible: every key was rejected.
+// empty. Loaded with an empty list is possible: every key was rejected. Given sortKey, which
+// must order names as compareFontNames does, the names are ordered by their keys: one key for
+// each name, where the comparison in the user's locale would be made for many pairs.
 CatalogBuild BuildFontCatalog(char* text, FontList& atmList, NameOrder compareFontNames,
-                              FontCatalog& catalog);
+                              FontCatalog& catalog, NameKey sortKey = nullptr);

@@ -9,6 +9,9 @@
 // Orders two font names: negative, zero or positive, case-insensitive in the user's locale.
 // The program passes lstrcmpiA's order; a sorted list box uses the same one.
 using NameOrder = int (*)(const char* a, const char* b);
+// A name's sort key: two keys compared byte by byte order their names as the list's order does,
+// and equal keys mean names that compare equal. The program passes the locale's sort keys.
+using NameKey = std::string (*)(const char* name);
 
 class FontList {
   public:

@@ -92,3 +92,12 @@ void ListBoxFontList::SetRedraw(bool on) {
 int ListBoxNameOrder(const char* a, const char* b) {
     return lstrcmpiA(a, b);
 }
+
+std::string ListBoxNameKey(const char* name) {
+    const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
+    const int size = LCMapStringA(LOCALE_USER_DEFAULT, flags, name, -1, nullptr, 0);
+    std::string key(size > 0 ? static_cast<size_t>(size) : 0, '\0');
+    if (size > 0)
+        LCMapStringA(LOCALE_USER_DEFAULT, flags, name, -1, &key[0], size);
+    return key;
+}

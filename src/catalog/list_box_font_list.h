@@ -34,3 +34,6 @@ class ListBoxFontList : public FontList {
 
 // lstrcmpiA: the order of a sorted list box.
 int ListBoxNameOrder(const char* a, const char* b);
+// The user's locale's sort key of a name, without letter case: the same order as
+// ListBoxNameOrder, compared byte by byte.
+std::string ListBoxNameKey(const char* name);

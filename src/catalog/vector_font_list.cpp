@@ -72,3 +72,11 @@ int AsciiNameOrder(const char* a, const char* b) {
             return ca - cb;
     }
 }
+
+std::string AsciiNameKey(const char* name) {
+    std::string key = name;
+    for (char& c : key)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c + 32);
+    return key;
+}

@@ -36,3 +36,5 @@ class VectorFontList : public FontList {
 
 // A portable stand-in for lstrcmpiA's order in tests: ASCII case-insensitive byte order.
 int AsciiNameOrder(const char* a, const char* b);
+// Its sort key: the name with ASCII capitals made small.
+std::string AsciiNameKey(const char* name);

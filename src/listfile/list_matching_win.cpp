@@ -27,15 +27,8 @@ void ShowCursorShape(LPCSTR shape) {
 std::vector<const std::string*> InListBoxOrder(const std::vector<std::string>& names) {
     std::vector<std::pair<std::string, const std::string*>> keyed;
     keyed.reserve(names.size());
-    for (const std::string& name : names) {
-        const int size = LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE,
-                                      name.c_str(), -1, nullptr, 0);
-        std::string key(size > 0 ? size : 0, '\0');
-        if (size > 0)
-            LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, name.c_str(), -1,
-                         reinterpret_cast<char*>(&key[0]), size);
-        keyed.emplace_back(std::move(key), &name);
-    }
+    for (const std::string& name : names)
+        keyed.emplace_back(ListBoxNameKey(name.c_str()), &name);
     std::stable_sort(keyed.begin(), keyed.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<const std::string*> ordered;

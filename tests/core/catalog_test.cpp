@@ -20,18 +20,25 @@ struct Built {
     FontCatalog catalog;
 };
 
-Built Build(const std::string& file, VectorFontList& list) {
+Built Build(const std::string& file, VectorFontList& list, NameKey sortKey = nullptr) {
     std::vector<char> text(file.begin(), file.end());
     text.resize(text.size() + 10, '\0'); // as the file is read
     Built built;
-    built.build = BuildFontCatalog(text.data(), list, AsciiNameOrder, built.catalog);
+    built.build = BuildFontCatalog(text.data(), list, AsciiNameOrder, built.catalog, sortKey);
     built.names = list.Names();
     return built;
 }
 
 Built Build(const std::string& file) {
-    VectorFontList list(AsciiNameOrder);
-    return Build(file, list);
+    VectorFontList list(AsciiNameOrder), keyed(AsciiNameOrder);
+    Built built = Build(file, list);
+    // Ordered by sort keys, the program's way, the catalogue comes out the same.
+    const Built byKeys = Build(file, keyed, AsciiNameKey);
+    EXPECT_EQ(byKeys.build.outcome, built.build.outcome) << file;
+    EXPECT_EQ(byKeys.build.corruptCount, built.build.corruptCount) << file;
+    EXPECT_EQ(byKeys.names, built.names) << file;
+    EXPECT_EQ(byKeys.catalog.FontEntryText, built.catalog.FontEntryText) << file;
+    return built;
 }
 
 struct LoadCase {
