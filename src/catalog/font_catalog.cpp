@@ -124,9 +124,13 @@ CatalogBuild BuildFontCatalog(char* text, FontList& atmList, NameOrder compareFo
             keys.reserve(order.size());
             for (int index : order)
                 keys.push_back(sortKey(table[static_cast<size_t>(index)].data()));
+            // A key that could not be made would put its name out of order: compare instead.
+            if (std::any_of(keys.begin(), keys.end(),
+                            [](const std::string& key) { return key.empty(); }))
+                keys.clear();
         }
-        // A merge sort: the order is total, so the result is the same, with about a fifth fewer
-        // comparisons of names in the user's locale, which cost the most of the load.
+        // The order is total, so any sort gives the same result; a merge sort makes about a fifth
+        // fewer comparisons.
         std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
             const char* nameA = table[static_cast<size_t>(a)].data();
             const char* nameB = table[static_cast<size_t>(b)].data();
