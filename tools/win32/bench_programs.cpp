@@ -1,8 +1,9 @@
-// Times two builds of marlix32.exe side by side, from outside, the way a user waits: each command
-// is posted to the running program, and the clock stops when its result shows (the list counts,
-// or the file replaced on disk) and the program has finished with it. The catalogue holds 1001
-// fonts; the list file is a 1001-line softfont list; WIN.INI is the caller's, put back before
-// every save. Start-up is timed against a bare window program of the same build.
+// Times builds of marlix32.exe side by side, from outside, the way a user waits: each command is
+// posted to the running program, and the clock stops when its result shows (the list counts, or
+// the file replaced on disk), the main window is painted and the program has finished with it.
+// The catalogue holds 1001 fonts; the list file is a 1001-line softfont list; WIN.INI is the
+// caller's, put back before every save. Start-up is timed against a bare window program of the
+// same build, and the printer-section dialog against a bare dialog of its layout in that program.
 //   bench_programs ROUNDS LIST NAME PROGRAM BARE_WINDOW [NAME PROGRAM BARE_WINDOW]...
 // LIST is where the list file is written. Prints one table of medians (minimums in brackets),
 // a column for each NAME.
