@@ -239,6 +239,10 @@ void RunRound(const std::string& exe, const std::string& bare, const std::string
     }
 
     Program program(exe, "\"" + list + "\"", "MarlixClass");
+    // The program may wait for input once before the list it was given has opened.
+    const double started = Now();
+    while (program.Window() && !program.Shows(0, kFonts) && Now() - started < kResultMs)
+        Sleep(1);
     if (!program.Window() || !program.Shows(0, kFonts)) {
         std::printf("%s did not open the list\n", exe.c_str());
         return;
