@@ -40,8 +40,7 @@ void ListBoxFontList::Delete(int index) {
 }
 
 // The list is sorted by its locale's case-insensitive order, so a name is looked up by halving
-// with that same comparison: LB_FINDSTRINGEXACT compares item after item, which makes matching a
-// long list against a long catalogue take a noticeable time.
+// with that same comparison: LB_FINDSTRINGEXACT compares item after item.
 int ListBoxFontList::FindExact(const char* name) const {
     int low = 0, high = Count();
     while (low < high) {

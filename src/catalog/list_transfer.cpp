@@ -5,10 +5,6 @@
 
 #include "catalog/font_catalog.h"
 
-bool IsIndexSelected(const std::vector<int>& selection, int index) {
-    return std::binary_search(selection.begin(), selection.end(), index);
-}
-
 namespace {
 
 struct MovingItem {

@@ -18,7 +18,3 @@ int MoveSelectedFonts(FontList& destination, FontList& source);
 // holds the text of every source item, so that the source is not read again.
 int MoveItems(FontList& destination, FontList& source, const std::vector<int>& indexes,
               const std::vector<std::string>* sourceNames = nullptr);
-
-// Whether index is among the selected item indexes, which are in ascending order as a list
-// reports them.
-bool IsIndexSelected(const std::vector<int>& selection, int index);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 #include <new>
+#include <numeric>
 #include <utility>
 
 #include "catalog/list_transfer.h"
@@ -75,8 +76,7 @@ class ExactNames {
 // Open mode: every selected font goes back to the AtmList, in the SelectedList's order.
 bool ReturnAllFonts(FontList& atmList, FontList& selectedList, int& returned) {
     std::vector<int> all(static_cast<size_t>(selectedList.Count()));
-    for (size_t index = 0; index < all.size(); ++index)
-        all[index] = static_cast<int>(index);
+    std::iota(all.begin(), all.end(), 0);
     returned += MoveItems(atmList, selectedList, all);
     return selectedList.Count() == 0;
 }

@@ -28,12 +28,6 @@ constexpr DWORD kWaitMs = 20000;
 // A command whose result has not shown by then failed (a message box waits for a user).
 constexpr double kResultMs = 5000;
 
-std::string WindowsFile(const char* name) {
-    char directory[MAX_PATH];
-    GetWindowsDirectoryA(directory, sizeof directory);
-    return std::string(directory) + "\\" + name;
-}
-
 void WriteBytes(const std::string& path, const std::string& bytes) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);

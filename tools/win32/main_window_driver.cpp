@@ -7,13 +7,11 @@
 #include "app/main_window.h"
 #include "listfile/list_file.h"
 
-namespace {
 std::string WindowsFile(const char* name) {
     char directory[MAX_PATH];
     GetWindowsDirectoryA(directory, sizeof directory);
     return std::string(directory) + "\\" + name;
 }
-} // namespace
 
 std::string ReadFileBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);

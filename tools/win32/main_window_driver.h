@@ -22,6 +22,8 @@ class AtmIniSwap {
 // An atm.ini with this many fonts in its [Fonts] section (URW family names, 4 styles each).
 std::string GeneratedAtmIni(int fonts);
 std::string ReadFileBytes(const std::string& path);
+// The path of a file in the Windows directory.
+std::string WindowsFile(const char* name);
 
 // Registers the classes once, then creates and shows the main window (WM_CREATE has run).
 HWND StartMainWindow(const char* commandLine);
