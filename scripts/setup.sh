@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(cmake make g++ clang python3 libgtest-dev googletest libbenchmark-dev
           g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32
-          wine wine64 wine32:i386 xvfb xauth x11-utils imagemagick fonts-urw-base35)
+          wine wine64 wine32:i386 fonts-wine xvfb xauth x11-utils imagemagick fonts-urw-base35)
 
 missing=()
 for package in "${packages[@]}"; do
@@ -17,6 +17,16 @@ done
 echo "Installing: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
-dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+# Names the step that failed and shows the end of its output.
+failed() {
+    echo "setup: $1 failed; the end of its output:"
+    tail -n 30 "$log" | sed 's/^/    /'
+    exit 1
+}
+dpkg --print-foreign-architectures | grep -qx i386 \
+    || $sudo dpkg --add-architecture i386 >"$log" 2>&1 || failed "dpkg --add-architecture i386"
+$sudo apt-get update -qq >"$log" 2>&1 || failed "apt-get update"
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}" >"$log" 2>&1 || failed "apt-get install"
