@@ -26,6 +26,11 @@ bool Exists(const char* path) {
     return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
 }
 
+bool IsFile(const std::string& name) {
+    const DWORD attributes = GetFileAttributesA(name.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 // A leftover file of an earlier save: read-only, hidden or system it would refuse to be deleted
 // or overwritten, so those are cleared. False when a folder stands in its place.
 bool ClearLeftover(const std::string& name) {
@@ -61,11 +66,6 @@ std::string PathBeside(const std::string& path, const char* suffix) {
 }
 
 namespace {
-
-bool IsFile(const std::string& name) {
-    const DWORD attributes = GetFileAttributesA(name.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 // Moves path out of the way of its whole copy aside: to the first free name of its own beside
 // it. That name, or empty when there is none or the move failed.
