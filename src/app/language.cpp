@@ -53,6 +53,15 @@ int KWStrTbMsgBox(HWND owner, UINT textId, UINT captionId, UINT style) {
     return MessageBoxA(owner, text, caption, style);
 }
 
+int KWStrTbMsgBox(HWND owner, UINT textId, UINT captionId, UINT style, const char* first,
+                  const char* second) {
+    char format[TextBufferSize], caption[TextBufferSize], text[TextBufferSize + 2 * MAX_PATH];
+    KWStrTbGetTxt(format, textId);
+    KWStrTbGetTxt(caption, captionId);
+    wsprintfA(text, format, first, second);
+    return MessageBoxA(owner, text, caption, style);
+}
+
 bool ReportFailure(HWND owner, UINT textId, UINT captionId) {
     SoundBeep(MB_ICONERROR);
     KWStrTbMsgBox(owner, textId, captionId, MB_ICONERROR);

@@ -26,5 +26,9 @@ bool SetFontChangeWarning(int value);
 bool ReportFailure(HWND owner, UINT textId, UINT captionId);
 
 MARLIX_EXPORT int KWStrTbMsgBox(HWND owner, UINT textId, UINT captionId, UINT style);
+// The same message with the text's two %s replaced by first and second (paths, which may be
+// longer than any text of the table).
+int KWStrTbMsgBox(HWND owner, UINT textId, UINT captionId, UINT style, const char* first,
+                  const char* second);
 MARLIX_EXPORT BOOL KWStrTbSetTxt(HWND window, UINT id);
 MARLIX_EXPORT int KWStrTbGetTxt(char* buffer, UINT id);

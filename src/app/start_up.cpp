@@ -12,6 +12,7 @@
 #include "controls/font_sample.h"
 #include "controls/toolbar.h"
 #include "resource.h"
+#include "winini/winini_file.h"
 
 namespace {
 
@@ -79,6 +80,8 @@ HWND StartMainWindow(HINSTANCE instance, const char* commandLine, int showState)
     // of the catalogue's load, when the window could not yet take the topmost place.
     if (App.IsAlwaysOnTop)
         SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    // Other programs read WIN.INI too: a whole copy that a cut save left aside goes back now.
+    TakeBackWinIni(window);
     return window;
 }
 

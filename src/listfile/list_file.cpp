@@ -47,8 +47,8 @@ bool OpenListFile(HWND owner, bool merge) {
     bool result = false;
     {
         std::vector<char> text;
-        // A save in steps cut short may have left the file only aside.
-        RestoreAsideCopy(ListFile.CurrentListPath);
+        // A save in steps cut short may have left the whole file aside.
+        TakeBackAsideCopy(owner, ListFile.CurrentListPath);
         switch (ReadWholeFile(ListFile.CurrentListPath, text)) {
         case WholeFileRead::CannotOpen:
             // Held by another program, gone, or no file at all: say so, and forget the name.
@@ -96,7 +96,7 @@ bool SaveListFile(HWND owner, HWND list, int mode) {
     case EntryTextOutcome::Built: {
         bool saved = false;
         try {
-            saved = WriteFileSafely(ListFile.CurrentListPath, ListFileText(entries.text));
+            saved = WriteFileSafely(owner, ListFile.CurrentListPath, ListFileText(entries.text));
         } catch (const std::bad_alloc&) {
         }
         if (!saved) {

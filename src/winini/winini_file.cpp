@@ -27,13 +27,30 @@ int SectionNameOrder(const char* a, const char* b) {
     return lstrcmpiA(a, b);
 }
 
-bool LocateWinIni(char* path) {
+namespace {
+
+// False when the Windows directory cannot be had.
+bool WinIniPath(char* path) {
     const UINT length = GetWindowsDirectoryA(path, MAX_PATH);
     if (length == 0 || length > 251)
-        return ReportFailure(App.MainWindow, IDS_NO_WINDOWS_DIR, IDS_WINDOWS_DIR_CAPTION);
+        return false;
     lstrcatA(path, "\\win.ini");
-    // A save in steps cut short may have left the file only aside.
-    RestoreAsideCopy(path);
+    return true;
+}
+
+} // namespace
+
+void TakeBackWinIni(HWND owner) {
+    char path[MAX_PATH];
+    if (WinIniPath(path))
+        TakeBackAsideCopy(owner, path);
+}
+
+bool LocateWinIni(char* path) {
+    if (!WinIniPath(path))
+        return ReportFailure(App.MainWindow, IDS_NO_WINDOWS_DIR, IDS_WINDOWS_DIR_CAPTION);
+    // A save in steps cut short may have left the whole file aside.
+    TakeBackAsideCopy(App.MainWindow, path);
     if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES)
         return ReportFailure(App.MainWindow, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
     return true;
@@ -108,7 +125,7 @@ void SaveToWinIni(const char* sectionName) {
         char path[MAX_PATH];
         if (!LocateWinIni(path))
             return;
-        if (!WriteFileSafely(path, rebuilt.text)) {
+        if (!WriteFileSafely(owner, path, rebuilt.text)) {
             ReportFailure(owner, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
             return;
         }

@@ -11,8 +11,13 @@
 // A WIN.INI larger than this is not worked with (message 117).
 constexpr DWORD WinIniLoadLimit = 70000;
 
+// Where a save cut short left WIN.INI's whole copy aside, puts it back (telling the user over
+// owner when another program's file stood in its place); quiet otherwise.
+void TakeBackWinIni(HWND owner);
+
 // Fills path (at least MAX_PATH bytes) with the path of win.ini in the Windows directory and
-// checks that the file exists. Failures are reported over the main window (101/102, 113/114).
+// checks that the file exists, after putting back a whole copy left aside. Failures are reported
+// over the main window (101/102, 113/114).
 bool LocateWinIni(char* path);
 
 // Reads the whole file into file (its bytes as they are, zero bytes included; file.c_str() is the

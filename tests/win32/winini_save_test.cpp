@@ -7,6 +7,7 @@
 #include "app/language.h"
 #include "app/main_window.h"
 #include "catalog/catalog_win.h"
+#include "old_windows_moves.h"
 #include "resource.h"
 #include "winini/section_dialog.h"
 
@@ -340,25 +341,30 @@ TEST_F(WinIniTest, FailedSaveLeavesWinIniAsItWasWithoutBroadcastOrWarning) {
 }
 
 // What an earlier save left behind (a crash during a save in steps, a leftover temporary file)
-// and how WIN.INI was marked: the save goes on, and WIN.INI keeps its marks.
+// and how WIN.INI was marked, at the program's next start: the save goes on, WIN.INI keeps its
+// marks, and no whole WIN.INI is ever lost.
 TEST_F(WinIniTest, LeftoversOfAnEarlierSaveNeitherLoseNorBlockWinIni) {
     const DWORD marks = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     const std::string path = WindowsDirectory::Path("win.ini");
+    const std::string otherProgram = "[OtherApp]\r\nLastRun=1\r\n";
     const struct {
         const char* what;
         bool onlyAside;       // win.ini is missing, its old copy win.ini.mx- is there
         DWORD fileMarks;      // of win.ini
         bool markedTemporary; // a read-only, hidden and system win.ini.mx~ is left
+        // Cut short between its two moves on Windows 95, 98 or ME (old copy aside, new one
+        // still in win.ini.mx~), then another program wrote a profile string, which made a new
+        // win.ini of its own: that file is kept as win.ini.mx1, and the user is told at start.
+        bool otherProgramWrote = false;
     } rows[] = {
         {"only the old copy is aside", true, 0, false},
         {"hidden and system", false, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, false},
         {"a marked temporary file is left", false, 0, true},
+        {"cut short between the moves, then another program wrote", true, 0, true, true},
     };
-    ASSERT_TRUE(CreateMainWindow());
-    SelectFonts({1});
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
-        for (const char* name : {"win.ini", "win.ini.mx-", "win.ini.mx~"})
+        for (const char* name : {"win.ini", "win.ini.mx-", "win.ini.mx~", "win.ini.mx1"})
             windows.Remove(name);
         windows.Write(row.onlyAside ? "win.ini.mx-" : "win.ini", SampleWinIni);
         if (row.fileMarks)
@@ -367,6 +373,20 @@ TEST_F(WinIniTest, LeftoversOfAnEarlierSaveNeitherLoseNorBlockWinIni) {
             windows.Write("win.ini.mx~", "stale");
             SetFileAttributesA(TemporaryPath().c_str(), marks);
         }
+        if (row.otherProgramWrote)
+            windows.Write("win.ini", otherProgram);
+        const OldWindowsMoves steps;
+        ASSERT_TRUE(steps.Active());
+        SeenDialog told;
+        if (row.otherProgramWrote) {
+            dialogs.Then([&told](SeenDialog& box) {
+                told = box;
+                return IDOK;
+            });
+        }
+        const size_t seenBefore = dialogs.Seen().size();
+        ASSERT_TRUE(CreateMainWindow());
+        SelectFonts({1});
         events.clear();
         ThenChooseSection("PostScript,LPT1");
         dialogs.Then(WarningSeen(nullptr));
@@ -378,6 +398,18 @@ TEST_F(WinIniTest, LeftoversOfAnEarlierSaveNeitherLoseNorBlockWinIni) {
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
         EXPECT_EQ(windows.Read("win.ini"),
                   Head + "ATM=placeholder\r\n" + SoftfontLines({1}) + "\r\n" + Tail);
+        EXPECT_EQ(windows.Read("win.ini.mx1"), row.otherProgramWrote ? otherProgram : "");
+        EXPECT_EQ(dialogs.Seen().size() - seenBefore, row.otherProgramWrote ? 3u : 2u)
+            << "told once";
+        if (row.otherProgramWrote) {
+            EXPECT_EQ(told.text, "A save that was cut short had left the whole " + path +
+                                     " aside. It is back in its place; the file found there "
+                                     "is kept as " +
+                                     path + ".mx1.");
+            EXPECT_EQ(told.caption, "File Put Back");
+            EXPECT_EQ(told.icon, "exclamation");
+        }
+        DestroyMainWindow();
     }
 }
 
