@@ -3,15 +3,13 @@
 #include <memory>
 #include <new>
 
-#include "app/language.h"
-#include "app/main_window.h"
-#include "app/safe_file.h"
-#include "app/shell_hooks.h"
-#include "catalog/catalog_win.h"
+#include "base/language.h"
+#include "base/safe_file.h"
+#include "base/shell_hooks.h"
+#include "catalog/list_box_font_list.h"
 #include "listfile/entry_text.h"
 #include "listfile/list_file.h"
 #include "listfile/list_matching_win.h"
-#include "catalog/list_box_font_list.h"
 #include "resource.h"
 #include "winini/font_change_warning.h"
 #include "winini/printer_section.h"
@@ -27,34 +25,35 @@ int SectionNameOrder(const char* a, const char* b) {
     return lstrcmpiA(a, b);
 }
 
-bool LocateWinIni(char* path) {
+bool LocateWinIni(HWND owner, char* path) {
     const UINT length = GetWindowsDirectoryA(path, MAX_PATH);
     if (length == 0 || length > 251)
-        return ReportFailure(App.MainWindow, IDS_NO_WINDOWS_DIR, IDS_WINDOWS_DIR_CAPTION);
+        return ReportFailure(owner, IDS_NO_WINDOWS_DIR, IDS_WINDOWS_DIR_CAPTION);
     lstrcatA(path, "\\win.ini");
     // A save in steps cut short may have left the file only aside.
     RestoreAsideCopy(path);
     if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES)
-        return ReportFailure(App.MainWindow, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
+        return ReportFailure(owner, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
     return true;
 }
 
 bool LoadWinIni(HWND owner, std::string& file) {
     // Another program's profile writes may still be only in the system's cache.
     FlushWinIniCache();
+    const HWND mainWindow = TopOwner(owner);
     char path[MAX_PATH];
-    if (!LocateWinIni(path))
+    if (!LocateWinIni(mainWindow, path))
         return false;
     FileHandle handle(
         CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr),
         &CloseHandle);
     if (handle.get() == INVALID_HANDLE_VALUE) {
         handle.release();
-        return ReportFailure(App.MainWindow, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
+        return ReportFailure(mainWindow, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
     }
     const DWORD size = GetFileSize(handle.get(), nullptr);
     if (size == INVALID_FILE_SIZE)
-        return ReportFailure(App.MainWindow, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
+        return ReportFailure(mainWindow, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
     if (size > WinIniLoadLimit)
         return ReportFailure(owner, IDS_WIN_INI_TOO_LARGE, IDS_WIN_INI_CAPTION);
     try {
@@ -66,13 +65,12 @@ bool LoadWinIni(HWND owner, std::string& file) {
     if (SetFilePointer(handle.get(), 0, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER ||
         !ReadFile(handle.get(), file.data(), size, &read, nullptr) || read != size) {
         file.clear();
-        return ReportFailure(App.MainWindow, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
+        return ReportFailure(mainWindow, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
     }
     return true;
 }
 
-void SaveToWinIni(const char* sectionName) {
-    HWND owner = App.MainWindow;
+void SaveToWinIni(HWND owner, const char* sectionName, const MainLists& lists) {
     try {
         std::string file;
         if (!LoadWinIni(owner, file))
@@ -81,8 +79,9 @@ void SaveToWinIni(const char* sectionName) {
         if (bodyStart == NotFound)
             return;
 
-        ListBoxFontList selected(App.SelectedList);
-        const EntryText entry = BuildEntryText(selected, Catalog.FontEntryText, SoftfontFileForm);
+        ListBoxFontList selected(lists.selectedList);
+        const EntryText entry =
+            BuildEntryText(selected, lists.catalog.FontEntryText, SoftfontFileForm);
         if (entry.outcome == EntryTextOutcome::EmptyList) {
             SoundBeep(MB_ICONHAND);
             return;
@@ -106,7 +105,7 @@ void SaveToWinIni(const char* sectionName) {
         }
 
         char path[MAX_PATH];
-        if (!LocateWinIni(path))
+        if (!LocateWinIni(owner, path))
             return;
         if (!WriteFileSafely(path, rebuilt.text)) {
             ReportFailure(owner, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
@@ -124,19 +123,19 @@ void SaveToWinIni(const char* sectionName) {
     ShowFontChangeWarning(owner);
 }
 
-bool OpenFromWinIni(const char* sectionName) {
+bool OpenFromWinIni(HWND owner, const char* sectionName, const MainLists& lists) {
     try {
         std::string file;
-        if (!LoadWinIni(App.MainWindow, file))
+        if (!LoadWinIni(owner, file))
             return false;
         const long bodyStart = FindPrinterSection(file.c_str(), sectionName, SectionNameOrder);
         if (bodyStart == NotFound)
             return false;
-        MatchByFileNames(file.data(), bodyStart, false);
+        MatchSectionFonts(owner, lists, file.data(), bodyStart);
     } catch (const std::bad_alloc&) {
-        ReportFailure(App.MainWindow, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
+        ReportFailure(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
         return false;
     }
-    UpdateWindowTitle(false);
+    UpdateWindowTitle(owner, false);
     return true;
 }
