@@ -2,6 +2,8 @@
 // notification arrives as one id and is handed to the operation that does its work.
 #include "app/commands.h"
 
+#include <new>
+
 #include "app/about.h"
 #include "app/language_menu.h"
 #include "app/main_window.h"
@@ -252,7 +254,15 @@ ToolbarChange RunCommand(HWND window, int id, int notifyCode) {
 } // namespace
 
 void OnCommand(HWND window, int id, int notifyCode) {
-    const ToolbarChange change = RunCommand(window, id, notifyCode);
+    ToolbarChange change = ToolbarChange::None;
+    try {
+        change = RunCommand(window, id, notifyCode);
+    } catch (const std::bad_alloc&) {
+        // Memory ran out in the middle of a command: the lists still hold every font once, and
+        // a list file that was not read or written whole does not become the current one.
+        ReportFailure(window, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
+        ListFile = SettledListFile;
+    }
     // Every command alike: the selected count follows the SelectedList, then the toolbar
     // follows what the command did. (Exit has destroyed the window and its lists by now.)
     if (App.SelectedList)

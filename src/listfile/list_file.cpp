@@ -26,13 +26,11 @@ namespace {
 bool ReadFontsBody(HWND owner, const MainLists& lists, char* text, bool merge) {
     if (ExtractFontsSection(text) == 0)
         return ReportFailure(owner, IDS_NO_FONT_INFO, IDS_OPEN_FILE_CAPTION);
-    ShowWaitCursor();
     ListBoxFontList atmList(lists.atmList), selectedList(lists.selectedList);
     ListRead body;
-    try {
+    {
+        WaitCursor wait;
         body = ReadListBody(text, atmList, selectedList, lists.catalog.FontEntryText, merge);
-    } catch (const std::bad_alloc&) {
-        body.match.outcome = MatchOutcome::NoMemory;
     }
     if (!ShowMatchOutcome(owner, body.match))
         return false;
@@ -78,19 +76,11 @@ bool SaveListFile(HWND owner, const MainLists& lists, int mode) {
     if (ListFile.CurrentListForm < SoftfontFileForm || ListFile.CurrentListForm > FontNameOnlyForm)
         ListFile.CurrentListForm = FontFileForm;
 
-    EntryText entries;
-    try {
-        entries = BuildEntryText(ListBoxFontList(lists.selectedList), lists.catalog.FontEntryText,
-                                 ListFile.CurrentListForm);
-    } catch (const std::bad_alloc&) {
-        entries.outcome = EntryTextOutcome::NoMemory;
-    }
+    const EntryText entries = BuildEntryText(ListBoxFontList(lists.selectedList),
+                                             lists.catalog.FontEntryText, ListFile.CurrentListForm);
     switch (entries.outcome) {
     case EntryTextOutcome::EmptyList:
         SoundBeep(MB_ICONERROR);
-        break;
-    case EntryTextOutcome::NoMemory:
-        ReportFailure(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
         break;
     case EntryTextOutcome::Built: {
         bool saved = false;

@@ -15,10 +15,6 @@ namespace {
 // The names that matched nothing, while dialog 1005 shows them.
 const std::vector<std::string>* UnmatchedItems;
 
-void ShowCursorShape(LPCSTR shape) {
-    SetCursor(LoadCursorA(nullptr, shape));
-}
-
 // The names in the list box's own order, so that each one lands at the end of the sorted list
 // box: a long list of names fills it in a moment instead of shifting its items every time.
 std::vector<const std::string*> InListBoxOrder(const std::vector<std::string>& names) {
@@ -46,36 +42,27 @@ void FillUnmatchedList(HWND list, const std::vector<std::string>& names) {
 
 } // namespace
 
-void ShowWaitCursor() {
-    ShowCursorShape(IDC_WAIT);
-}
-
 bool ShowMatchOutcome(HWND owner, const MatchResult& result) {
-    if (result.outcome == MatchOutcome::NoMemory) {
-        ShowCursorShape(IDC_ARROW);
+    if (result.outcome == MatchOutcome::NoMemory)
         return ReportFailure(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
-    }
     if (!result.unmatched.empty()) {
         UnmatchedItems = &result.unmatched;
         DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_BAD_MATCH), owner, BadMatchDlgProc,
                         0);
         UnmatchedItems = nullptr;
     }
-    ShowCursorShape(IDC_ARROW);
     if (!result.hasSelection)
         return ReportFailure(owner, IDS_NO_MATCH, IDS_MATCH_CAPTION);
     return true;
 }
 
 bool MatchSectionFonts(HWND owner, const MainLists& lists, char* text, long start) {
-    ShowWaitCursor();
     ListBoxFontList atmList(lists.atmList), selectedList(lists.selectedList);
     MatchResult result;
-    try {
+    {
+        WaitCursor wait;
         result = MatchByFileNames(atmList, selectedList, lists.catalog.FontEntryText, text, start,
                                   false);
-    } catch (const std::bad_alloc&) {
-        result.outcome = MatchOutcome::NoMemory;
     }
     return ShowMatchOutcome(owner, result);
 }

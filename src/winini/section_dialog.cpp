@@ -74,10 +74,15 @@ void RunChoice(HWND dialog) {
     SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(name));
     // The operations report over the main window, not over the dialog.
     const HWND mainWindow = TopOwner(dialog);
-    if (SectionDialogMode == SectionOpen)
-        SectionDialog.opened = OpenFromWinIni(mainWindow, name, *SectionDialog.lists);
-    else
-        SaveToWinIni(mainWindow, name, *SectionDialog.lists);
+    try {
+        if (SectionDialogMode == SectionOpen)
+            SectionDialog.opened = OpenFromWinIni(mainWindow, name, *SectionDialog.lists);
+        else
+            SaveToWinIni(mainWindow, name, *SectionDialog.lists);
+    } catch (const std::bad_alloc&) {
+        // Nothing was written; the lists still hold every font once.
+        ReportFailure(mainWindow, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
+    }
     EndDialog(dialog, 1);
 }
 

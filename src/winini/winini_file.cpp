@@ -1,7 +1,6 @@
 #include "winini/winini_file.h"
 
 #include <memory>
-#include <new>
 
 #include "base/language.h"
 #include "base/safe_file.h"
@@ -56,11 +55,7 @@ bool LoadWinIni(HWND owner, std::string& file) {
         return ReportFailure(mainWindow, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
     if (size > WinIniLoadLimit)
         return ReportFailure(owner, IDS_WIN_INI_TOO_LARGE, IDS_WIN_INI_CAPTION);
-    try {
-        file.assign(size, '\0');
-    } catch (const std::bad_alloc&) {
-        return ReportFailure(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
-    }
+    file.assign(size, '\0');
     DWORD read = 0;
     if (SetFilePointer(handle.get(), 0, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER ||
         !ReadFile(handle.get(), file.data(), size, &read, nullptr) || read != size) {
@@ -71,7 +66,7 @@ bool LoadWinIni(HWND owner, std::string& file) {
 }
 
 void SaveToWinIni(HWND owner, const char* sectionName, const MainLists& lists) {
-    try {
+    { // the texts are released before anyone is told
         std::string file;
         if (!LoadWinIni(owner, file))
             return;
@@ -84,10 +79,6 @@ void SaveToWinIni(HWND owner, const char* sectionName, const MainLists& lists) {
             BuildEntryText(selected, lists.catalog.FontEntryText, SoftfontFileForm);
         if (entry.outcome == EntryTextOutcome::EmptyList) {
             SoundBeep(MB_ICONHAND);
-            return;
-        }
-        if (entry.outcome == EntryTextOutcome::NoMemory) {
-            ReportFailure(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
             return;
         }
 
@@ -111,9 +102,6 @@ void SaveToWinIni(HWND owner, const char* sectionName, const MainLists& lists) {
             ReportFailure(owner, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
             return;
         }
-    } catch (const std::bad_alloc&) {
-        ReportFailure(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
-        return;
     }
     // The printer driver reads its fonts through the profile functions: they must read the new
     // file, not a cached old one, before anyone is told.
@@ -124,18 +112,13 @@ void SaveToWinIni(HWND owner, const char* sectionName, const MainLists& lists) {
 }
 
 bool OpenFromWinIni(HWND owner, const char* sectionName, const MainLists& lists) {
-    try {
-        std::string file;
-        if (!LoadWinIni(owner, file))
-            return false;
-        const long bodyStart = FindPrinterSection(file.c_str(), sectionName, SectionNameOrder);
-        if (bodyStart == NotFound)
-            return false;
-        MatchSectionFonts(owner, lists, file.data(), bodyStart);
-    } catch (const std::bad_alloc&) {
-        ReportFailure(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
+    std::string file;
+    if (!LoadWinIni(owner, file))
         return false;
-    }
+    const long bodyStart = FindPrinterSection(file.c_str(), sectionName, SectionNameOrder);
+    if (bodyStart == NotFound)
+        return false;
+    MatchSectionFonts(owner, lists, file.data(), bodyStart);
     UpdateWindowTitle(owner, false);
     return true;
 }

@@ -17,6 +17,8 @@ constexpr DWORD WinIniLoadLimit = 70000;
 // checks that the file exists. Failures are reported over owner (101/102, 113/114).
 bool LocateWinIni(HWND owner, char* path);
 
+// These run inside the section dialog: memory running out throws std::bad_alloc to it.
+
 // Reads the whole file into file (its bytes as they are, zero bytes included; file.c_str() is the
 // text as the scan sees it, ending at the first zero). Failures are reported: size and memory
 // over owner, the others over the main window, the owner's top owner.
