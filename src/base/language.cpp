@@ -33,8 +33,9 @@ int KWStrTbMsgBox(HWND owner, UINT textId, UINT captionId, UINT style) {
     return MessageBoxA(owner, text, caption, style);
 }
 
+// GetParent gives a dialog's owner; the main window, an overlapped window, has none.
 HWND TopOwner(HWND window) {
-    while (HWND owner = GetWindow(window, GW_OWNER))
+    while (HWND owner = GetParent(window))
         window = owner;
     return window;
 }

@@ -111,6 +111,13 @@ LRESULT CallListProc(HWND listBox, UINT message, WPARAM wParam, LPARAM lParam) {
     return CallWindowProcA(previous, listBox, message, wParam, lParam);
 }
 
+// Tab, Shift+Tab and F6 move the focus from one list of the main window to the other.
+void FocusOtherList(HWND list) {
+    HWND parent = GetParent(list);
+    HWND atmList = GetDlgItem(parent, IDC_ATM_LIST);
+    SetFocus(list == atmList ? GetDlgItem(parent, IDC_SELECTED_LIST) : atmList);
+}
+
 // A right-button drag at client y: move the caret to the item it points at and show its sample.
 void FollowPointer(HWND listBox, unsigned y) {
     int top = static_cast<int>(SendMessageA(listBox, LB_GETTOPINDEX, 0, 0));
@@ -212,10 +219,7 @@ LRESULT CALLBACK ListCapProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_KEYDOWN:
         if (wParam != VK_TAB && wParam != VK_F6)
             break;
-        // Tab, Shift+Tab and F6 move the focus to the other list.
-        SetFocus(GetDlgItem(GetParent(window), GetDlgCtrlID(window) == IDC_ATM_LIST
-                                                   ? IDC_SELECTED_LIST
-                                                   : IDC_ATM_LIST));
+        FocusOtherList(window);
         return 0;
     }
     return CallListProc(window, message, wParam, lParam);

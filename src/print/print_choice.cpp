@@ -13,8 +13,7 @@ int DialogChoice = 1;
 
 // Whether the list the choice names in the dialog's owner holds a font.
 bool ListHasFonts(HWND dialog, int choice) {
-    const LRESULT count =
-        SendMessageA(ListOfChoice(GetWindow(dialog, GW_OWNER), choice), LB_GETCOUNT, 0, 0);
+    const LRESULT count = SendMessageA(ListOfChoice(GetParent(dialog), choice), LB_GETCOUNT, 0, 0);
     return count != LB_ERR && count > 0;
 }
 
