@@ -3,11 +3,11 @@
 
 #include <string>
 
-#include "app/command_line.h"
-#include "app/late_libraries.h"
+#include "base/command_line.h"
+#include "base/late_libraries.h"
 #include "listfile/list_file.h"
 
-#include "app/settings.h"
+#include "base/settings.h"
 #include "controls/balloon.h"
 #include "controls/font_sample.h"
 #include "controls/toolbar.h"
@@ -53,7 +53,7 @@ HWND CreateMainWindow() {
         geometry = FitOntoWorkArea(geometry, {area.left, area.top, area.right, area.bottom});
     return CreateWindowExA(WS_EX_OVERLAPPEDWINDOW, "MarlixClass", "Marlix32  by Velquist",
                            WS_OVERLAPPEDWINDOW, geometry.left, geometry.top, geometry.width,
-                           geometry.height, nullptr, nullptr, App.ProgramInstance, nullptr);
+                           geometry.height, nullptr, nullptr, ProgramInstance, nullptr);
 }
 
 void TakeCommandLine(const char* commandLine) {
@@ -69,7 +69,7 @@ void TakeCommandLine(const char* commandLine) {
 
 HWND StartMainWindow(HINSTANCE instance, const char* commandLine, int showState) {
     App = MainWindowState();
-    App.ProgramInstance = instance;
+    ProgramInstance = instance;
     ListFile = SettledListFile = ListFileState();
     TakeCommandLine(commandLine);
     HWND window = CreateMainWindow();

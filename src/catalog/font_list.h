@@ -27,8 +27,6 @@ class FontList {
     // The list's own order of two names: negative, zero or positive.
     virtual int Compare(const char* a, const char* b) const = 0;
     virtual void Delete(int index) = 0;
-    // Index of the item whose text equals the name (case-insensitive, as the list compares), or -1.
-    virtual int FindExact(const char* name) const = 0;
     virtual int SelectedCount() const = 0;
     // Indexes of the selected items in ascending order, at most maxItems of them.
     virtual std::vector<int> SelectedItems(int maxItems) const = 0;

@@ -5,16 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "app/language.h"
-#include "app/safe_file.h"
-#include "app/shell_hooks.h"
-#include "catalog/catalog_win.h"
+#include "base/language.h"
+#include "base/safe_file.h"
+#include "base/shell_hooks.h"
+#include "base/whole_file.h"
 #include "catalog/ini_text.h"
 #include "catalog/list_box_font_list.h"
 #include "listfile/entry_text.h"
 #include "listfile/list_file_text.h"
 #include "listfile/list_matching_win.h"
-#include "app/whole_file.h"
 #include "resource.h"
 
 ListFileState ListFile;
@@ -24,26 +23,24 @@ namespace {
 
 // Reads the [Fonts] body of text into the lists; on success CurrentListForm becomes the form
 // the body was written in.
-bool ReadFontsBody(HWND owner, char* text, bool merge) {
-    if (ExtractFontsSection(text) == 0) {
-        ReportFailure(owner, IDS_NO_FONT_INFO, IDS_OPEN_FILE_CAPTION);
-        return false;
+bool ReadFontsBody(HWND owner, const MainLists& lists, char* text, bool merge) {
+    if (ExtractFontsSection(text) == 0)
+        return ReportFailure(owner, IDS_NO_FONT_INFO, IDS_OPEN_FILE_CAPTION);
+    ListBoxFontList atmList(lists.atmList), selectedList(lists.selectedList);
+    ListRead body;
+    {
+        WaitCursor wait;
+        body = ReadListBody(text, atmList, selectedList, lists.catalog.FontEntryText, merge);
     }
-    int form = 0;
-    const bool read = RunListMatch([&](FontList& atmList, FontList& selectedList) {
-        const ListRead body =
-            ReadListBody(text, atmList, selectedList, Catalog.FontEntryText, merge);
-        form = body.form;
-        return body.match;
-    });
-    if (read)
-        ListFile.CurrentListForm = form;
-    return read;
+    if (!ShowMatchOutcome(owner, body.match))
+        return false;
+    ListFile.CurrentListForm = body.form;
+    return true;
 }
 
 } // namespace
 
-bool OpenListFile(HWND owner, bool merge) {
+bool OpenListFile(HWND owner, const MainLists& lists, bool merge) {
     bool result = false;
     {
         std::vector<char> text;
@@ -61,15 +58,15 @@ bool OpenListFile(HWND owner, bool merge) {
             SoundBeep(MB_ICONERROR);
             break;
         case WholeFileRead::Read:
-            result = ReadFontsBody(owner, text.data(), merge);
+            result = ReadFontsBody(owner, lists, text.data(), merge);
             break;
         }
     }
-    UpdateWindowTitle(result);
+    UpdateWindowTitle(owner, result);
     return result;
 }
 
-bool SaveListFile(HWND owner, HWND list, int mode) {
+bool SaveListFile(HWND owner, const MainLists& lists, int mode) {
     if (mode == SaveAs) {
         // The dialog offers "Font & File Name" first.
         ListFile.CurrentListForm = FontFileForm;
@@ -79,19 +76,11 @@ bool SaveListFile(HWND owner, HWND list, int mode) {
     if (ListFile.CurrentListForm < SoftfontFileForm || ListFile.CurrentListForm > FontNameOnlyForm)
         ListFile.CurrentListForm = FontFileForm;
 
-    EntryText entries;
-    try {
-        entries =
-            BuildEntryText(ListBoxFontList(list), Catalog.FontEntryText, ListFile.CurrentListForm);
-    } catch (const std::bad_alloc&) {
-        entries.outcome = EntryTextOutcome::NoMemory;
-    }
+    const EntryText entries = BuildEntryText(ListBoxFontList(lists.selectedList),
+                                             lists.catalog.FontEntryText, ListFile.CurrentListForm);
     switch (entries.outcome) {
     case EntryTextOutcome::EmptyList:
         SoundBeep(MB_ICONERROR);
-        break;
-    case EntryTextOutcome::NoMemory:
-        ReportFailure(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
         break;
     case EntryTextOutcome::Built: {
         bool saved = false;
@@ -106,6 +95,6 @@ bool SaveListFile(HWND owner, HWND list, int mode) {
         break;
     }
     }
-    UpdateWindowTitle(true);
+    UpdateWindowTitle(owner, true);
     return true;
 }

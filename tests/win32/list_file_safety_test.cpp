@@ -6,9 +6,10 @@
 #include <memory>
 #include <random>
 
-#include "app/language.h"
 #include "app/main_window.h"
-#include "app/safe_file.h"
+#include "app/status_panel.h"
+#include "base/language.h"
+#include "base/safe_file.h"
 #include "catalog/catalog_win.h"
 #include "listfile/list_file.h"
 #include "old_windows_moves.h"
@@ -53,6 +54,7 @@ class ListFileSafetyTest : public MarlixTest {
         ASSERT_TRUE(CreateMainWindow());
         SelectItems(App.AtmList, {Items(App.AtmList)[0]});
         MoveSelectedFonts(App.SelectedList, App.AtmList);
+        UpdateSelectedCount(mainWindow);
     }
 
     void NameListFile(const std::string& path, const std::string& title) {
@@ -63,12 +65,12 @@ class ListFileSafetyTest : public MarlixTest {
     // Saves to the current file and expects the failure to be reported and nothing changed.
     void ExpectSaveFails(const std::string& folder, const std::string& name,
                          const std::string& before, HANDLE held = nullptr) {
-        UpdateWindowTitle(false);
+        UpdateWindowTitle(mainWindow, false);
         NameListFile(folder + "\\" + name, name);
         ListFile.CurrentListForm = 2;
         beeps.clear();
         ThenMessage(IDS_LIST_NOT_SAVED, IDS_SAVE_FILE_CAPTION);
-        EXPECT_FALSE(SaveListFile(mainWindow, App.SelectedList, SaveToCurrent));
+        EXPECT_FALSE(SaveListFile(mainWindow, MainWindowLists(), SaveToCurrent));
         EXPECT_EQ(beeps, std::vector<UINT>{MB_ICONERROR});
         EXPECT_EQ(DialogDriver::TextOf(mainWindow), "Marlix32  by Velquist");
         EXPECT_EQ(TemporaryFilesIn(folder), 0);
@@ -119,7 +121,7 @@ TEST_F(ListFileSafetyTest, AListFileWithTheLongestPathIsSaved) {
         ASSERT_EQ(path.size(), length);
         NameListFile(path, name);
         ListFile.CurrentListForm = 3;
-        EXPECT_TRUE(SaveListFile(mainWindow, App.SelectedList, SaveToCurrent)) << length;
+        EXPECT_TRUE(SaveListFile(mainWindow, MainWindowLists(), SaveToCurrent)) << length;
         EXPECT_EQ(ReadFileBytes(path),
                   "[Fonts]\r\n" + Items(App.SelectedList)[0] + "\r\n[EndFonts]\r\n")
             << length;
@@ -190,8 +192,8 @@ TEST_F(ListFileSafetyTest, LeftoversOfAnEarlierSaveNeitherLoseNorBlockTheFile) {
         }
         if (row.otherProgramWrote)
             dialogs.ThenClick(IDOK);
-        EXPECT_TRUE(row.save ? SaveListFile(mainWindow, App.SelectedList, SaveToCurrent)
-                             : OpenListFile(mainWindow, false));
+        EXPECT_TRUE(row.save ? SaveListFile(mainWindow, MainWindowLists(), SaveToCurrent)
+                             : OpenListFile(mainWindow, MainWindowLists(), false));
         steps.reset();
         EXPECT_TRUE(beeps.empty());
         EXPECT_EQ(GetFileAttributesA(path.c_str()) & marks, row.marksAfter);
@@ -289,7 +291,7 @@ TEST_F(ListFileSafetyTest, TenMegabyteListOfUnknownFontsEndsWithTheDialogAndMess
     ThenMessage(IDS_NO_MATCH, IDS_MATCH_CAPTION);
     LARGE_INTEGER start;
     QueryPerformanceCounter(&start);
-    EXPECT_FALSE(OpenListFile(mainWindow, false));
+    EXPECT_FALSE(OpenListFile(mainWindow, MainWindowLists(), false));
     const double took = MillisecondsSince(start);
     std::printf("[ MEASURE  ] 10 MB list of %d unknown fonts: %.0f ms to the message\n", listed,
                 took);
@@ -307,7 +309,7 @@ TEST_F(ListFileSafetyTest, RandomBytesEndWithAMessage) {
     windows.Write("noise.mxf", bytes);
     NameListFile(WindowsDirectory::Path("noise.mxf"), "noise.mxf");
     ThenMessage(IDS_NO_FONT_INFO, IDS_OPEN_FILE_CAPTION);
-    EXPECT_FALSE(OpenListFile(mainWindow, false));
+    EXPECT_FALSE(OpenListFile(mainWindow, MainWindowLists(), false));
 
     // The same noise (without zero bytes or '[', which would end it at once) under a header.
     for (char& byte : bytes)
@@ -321,7 +323,7 @@ TEST_F(ListFileSafetyTest, RandomBytesEndWithAMessage) {
         return IDOK;
     });
     ThenMessage(IDS_NO_MATCH, IDS_MATCH_CAPTION);
-    EXPECT_FALSE(OpenListFile(mainWindow, false));
+    EXPECT_FALSE(OpenListFile(mainWindow, MainWindowLists(), false));
     EXPECT_GT(listed, 1000);
     EXPECT_EQ(DialogDriver::TextOf(mainWindow), "Marlix32  by Velquist");
 }

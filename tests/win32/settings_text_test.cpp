@@ -1,8 +1,9 @@
 // The language, its texts and menus, and the settings the main window reads and writes.
 #include "marlix_test.h"
 
-#include "app/language.h"
+#include "app/language_menu.h"
 #include "app/main_window.h"
+#include "base/language.h"
 #include "resource.h"
 #include "window_probe.h"
 

@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "app/language.h"
 #include "app/main_window.h"
+#include "base/language.h"
 #include "catalog/catalog_win.h"
 #include "old_windows_moves.h"
 #include "resource.h"
@@ -101,7 +101,7 @@ TEST_F(WinIniTest, SaveRewritesTheChosenBodyBroadcastsAndThenWarns) {
     ThenChooseSection("PostScript,LPT1");
     WarningLook warning;
     dialogs.Then(WarningSeen(&warning));
-    EXPECT_EQ(RunSectionDialog(mainWindow, SectionSave), 1);
+    EXPECT_EQ(RunSectionDialog(mainWindow, SectionSave, MainWindowLists()), 1);
 
     EXPECT_EQ(windows.Read("win.ini"),
               Head + "ATM=placeholder\r\n" + SoftfontLines({2, 0, 4}) + "\r\n" + Tail);
@@ -145,7 +145,7 @@ TEST_F(WinIniTest, ProfileCacheIsFlushedBeforeEachReadAndAfterTheRewrite) {
     WriteProfileStringA("Other", "before", "kept");
     ThenChooseSection("PostScript,LPT1");
     dialogs.Then(WarningSeen(nullptr));
-    EXPECT_EQ(RunSectionDialog(mainWindow, SectionSave), 1);
+    EXPECT_EQ(RunSectionDialog(mainWindow, SectionSave, MainWindowLists()), 1);
 
     EXPECT_EQ(events, (std::vector<std::string>{"flush", "flush", "flush after rewrite",
                                                 "fontchange", "warning"}));
@@ -166,7 +166,7 @@ TEST_F(WinIniTest, SpanishWarningIsDialog401) {
     ThenChooseSection("PostScript,FILE");
     WarningLook warning;
     dialogs.Then(WarningSeen(&warning));
-    RunSectionDialog(mainWindow, SectionSave);
+    RunSectionDialog(mainWindow, SectionSave, MainWindowLists());
 
     EXPECT_EQ(warning.seen.caption, "Advertencia:");
     EXPECT_EQ(
@@ -206,7 +206,7 @@ TEST_F(WinIniTest, WarningCheckBoxFlipsWarn01AndATickedOneKeepsTheWarningAway) {
         EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_CHECKED);
         return IDOK;
     });
-    RunSectionDialog(mainWindow, SectionSave);
+    RunSectionDialog(mainWindow, SectionSave, MainWindowLists());
     EXPECT_EQ(stored, (std::vector<int>{0, 1, 0}));
     EXPECT_FALSE(Language.WarnOnFontChange);
 
@@ -216,7 +216,7 @@ TEST_F(WinIniTest, WarningCheckBoxFlipsWarn01AndATickedOneKeepsTheWarningAway) {
     SelectFonts({0});
     events.clear();
     ThenChooseSection("PostScript,LPT1");
-    EXPECT_EQ(RunSectionDialog(mainWindow, SectionSave), 1);
+    EXPECT_EQ(RunSectionDialog(mainWindow, SectionSave, MainWindowLists()), 1);
     EXPECT_EQ(events, (std::vector<std::string>{"fontchange"}));
     EXPECT_EQ(dialogs.Seen().size(), 3u) << "no second warning";
     EXPECT_EQ(windows.Read("win.ini"),
@@ -319,7 +319,7 @@ TEST_F(WinIniTest, FailedSaveLeavesWinIniAsItWasWithoutBroadcastOrWarning) {
                 return IDOK;
             });
         }
-        EXPECT_EQ(RunSectionDialog(mainWindow, SectionSave), 1);
+        EXPECT_EQ(RunSectionDialog(mainWindow, SectionSave, MainWindowLists()), 1);
         test.undo();
         EXPECT_EQ(windows.Read("win.ini"), before);
         EXPECT_TRUE(events.empty()) << "no broadcast, no warning";
@@ -390,7 +390,7 @@ TEST_F(WinIniTest, LeftoversOfAnEarlierSaveNeitherLoseNorBlockWinIni) {
         events.clear();
         ThenChooseSection("PostScript,LPT1");
         dialogs.Then(WarningSeen(nullptr));
-        EXPECT_EQ(RunSectionDialog(mainWindow, SectionSave), 1);
+        EXPECT_EQ(RunSectionDialog(mainWindow, SectionSave, MainWindowLists()), 1);
         EXPECT_EQ(events, (std::vector<std::string>{"fontchange", "warning"}));
         EXPECT_EQ(GetFileAttributesA(path.c_str()) & marks, row.fileMarks);
         EXPECT_FALSE(windows.Exists("win.ini.mx-"));
@@ -421,7 +421,7 @@ TEST_F(WinIniTest, WinIniOf70000BytesLoadsAndOf70001GivesMessage117) {
 
     windows.Write("win.ini", atLimit);
     ThenChooseSection("PostScript,LPT1");
-    EXPECT_EQ(RunSectionDialog(mainWindow, SectionOpen), 1);
+    EXPECT_EQ(RunSectionDialog(mainWindow, SectionOpen, MainWindowLists()), 1);
     EXPECT_EQ(Items(App.SelectedList), (std::vector<std::string>{SampleFontName(0)}));
 
     windows.Write("win.ini", atLimit + "x");
@@ -430,7 +430,7 @@ TEST_F(WinIniTest, WinIniOf70000BytesLoadsAndOf70001GivesMessage117) {
         owner = DialogDriver::TextOf(GetWindow(box.window, GW_OWNER));
         return IDOK;
     });
-    EXPECT_EQ(RunSectionDialog(mainWindow, SectionOpen), 0);
+    EXPECT_EQ(RunSectionDialog(mainWindow, SectionOpen, MainWindowLists()), 0);
     ASSERT_EQ(dialogs.Seen().size(), 2u);
     EXPECT_EQ(dialogs.Seen()[1].text, "Win.ini too large to work with.");
     EXPECT_EQ(dialogs.Seen()[1].caption, "WIN.INI File");
@@ -447,7 +447,7 @@ TEST_F(WinIniTest, MissingWinIniIsReportedOverTheMainWindow) {
         owner = GetWindow(box.window, GW_OWNER);
         return IDOK;
     });
-    EXPECT_EQ(RunSectionDialog(mainWindow, SectionSave), 0);
+    EXPECT_EQ(RunSectionDialog(mainWindow, SectionSave, MainWindowLists()), 0);
     ASSERT_EQ(dialogs.Seen().size(), 1u);
     EXPECT_EQ(dialogs.Seen()[0].text, "Could not access WIN.INI file.");
     EXPECT_EQ(owner, mainWindow);

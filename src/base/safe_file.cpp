@@ -1,6 +1,6 @@
-#include "app/safe_file.h"
+#include "base/safe_file.h"
 
-#include "app/language.h"
+#include "base/language.h"
 #include "resource.h"
 
 namespace {
