@@ -4,7 +4,6 @@
 
 #include <fstream>
 #include <map>
-#include <sstream>
 
 #include "dialog_driver.h"
 #include "support/windows_files.h"
@@ -138,10 +137,7 @@ void FilePrinter::Remove() {
 }
 
 std::string FilePrinter::ReadOutput() {
-    std::ifstream file(OutputPath(), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
+    return ReadFileBytes(OutputPath());
 }
 
 void FilePrinter::DeleteOutput() {
