@@ -73,7 +73,7 @@ bool SaveListFile(HWND owner, const MainLists& lists, int mode) {
         if (!AskListFileName(owner, AskSave))
             return false;
     }
-    if (ListFile.CurrentListForm < SoftfontFileForm || ListFile.CurrentListForm > FontNameOnlyForm)
+    if (!IsListForm(ListFile.CurrentListForm))
         ListFile.CurrentListForm = FontFileForm;
 
     const EntryText entries = BuildEntryText(ListBoxFontList(lists.selectedList),

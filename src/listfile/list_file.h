@@ -8,7 +8,7 @@
 struct ListFileState {
     char CurrentListPath[261] = "";  // full path of the current list file
     char CurrentListTitle[257] = ""; // its file name; empty: no current file
-    int CurrentListForm = 0;         // form of the font lines: 1, 2 or 3
+    int CurrentListForm = 0;         // the ListForm of the font lines
 };
 extern ListFileState ListFile;
 // ListFile as the last finished read, save or change of the title left it. A file that a dialog,
