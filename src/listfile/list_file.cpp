@@ -51,6 +51,7 @@ bool OpenListFile(HWND owner, const MainLists& lists, bool merge) {
             // Held by another program, gone, or no file at all: say so, and forget the name.
             ListFile = SettledListFile;
             return ReportFailure(owner, IDS_LIST_NOT_OPENED, IDS_OPEN_LIST_CAPTION);
+        case WholeFileRead::TooLarge: // no limit asked
         case WholeFileRead::NoMemory:
             ReportFailure(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
             break;

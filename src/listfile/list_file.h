@@ -16,6 +16,9 @@ extern ListFileState ListFile;
 // so that "Save" writes only to a file the program really read or wrote.
 extern ListFileState SettledListFile;
 
+// Makes path the current list file: its full path, cut to fit, and its file name.
+void SetCurrentListFile(const char* path);
+
 enum AskKind { AskOpen = 0, AskSave = 1 };
 enum SaveMode { SaveToCurrent = 1, SaveAs = 10 };
 

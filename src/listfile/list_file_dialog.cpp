@@ -63,6 +63,12 @@ bool AskListFileName(HWND owner, int kind) {
     return false;
 }
 
+void SetCurrentListFile(const char* path) {
+    lstrcpynA(ListFile.CurrentListPath, path, sizeof ListFile.CurrentListPath);
+    LateGetFileTitle(ListFile.CurrentListPath, ListFile.CurrentListTitle,
+                     sizeof ListFile.CurrentListTitle);
+}
+
 void UpdateWindowTitle(HWND mainWindow, bool hasFile) {
     if (!hasFile)
         std::memset(ListFile.CurrentListTitle, 0, sizeof ListFile.CurrentListTitle);
