@@ -24,12 +24,7 @@ void Click(HWND list, const char* name, bool control) {
     if (index == LB_ERR)
         return;
     SendMessageA(list, LB_SETTOPINDEX, 0, 0);
-    RECT item = {};
-    SendMessageA(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
-    LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-    WPARAM keys = control ? MK_CONTROL : 0;
-    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON | keys, point);
-    SendMessageA(list, WM_LBUTTONUP, keys, point);
+    ClickListItem(list, index, false, control ? MK_CONTROL : 0);
 }
 
 void ShowBalloonOf(int buttonId) {

@@ -25,6 +25,18 @@ LRESULT FindListItem(HWND listBox, const char* text) {
                         reinterpret_cast<LPARAM>(text));
 }
 
+void ClickListItem(HWND listBox, LRESULT index, bool doubleClick, UINT keys) {
+    RECT item = {};
+    SendMessageA(listBox, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
+    const LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    SendMessageA(listBox, WM_LBUTTONDOWN, MK_LBUTTON | keys, point);
+    SendMessageA(listBox, WM_LBUTTONUP, keys, point);
+    if (doubleClick) {
+        SendMessageA(listBox, WM_LBUTTONDBLCLK, MK_LBUTTON | keys, point);
+        SendMessageA(listBox, WM_LBUTTONUP, keys, point);
+    }
+}
+
 double Now() {
     static LARGE_INTEGER frequency = [] {
         LARGE_INTEGER f;

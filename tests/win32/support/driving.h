@@ -13,6 +13,9 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 3000);
 
 // The index of the item with exactly this text (case aside), or LB_ERR.
 LRESULT FindListItem(HWND listBox, const char* text);
+// A left click (or double click) on a list box item, as the mouse makes it, with these keys
+// (MK_CONTROL, MK_SHIFT) held.
+void ClickListItem(HWND listBox, LRESULT index, bool doubleClick = false, UINT keys = 0);
 
 // Milliseconds since some fixed moment, from the performance counter.
 double Now();
