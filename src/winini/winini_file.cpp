@@ -1,5 +1,6 @@
 #include "winini/winini_file.h"
 
+#include <new>
 #include <vector>
 
 #include "base/language.h"
@@ -48,7 +49,7 @@ bool LoadWinIni(HWND owner, std::string& file) {
     case WholeFileRead::TooLarge:
         return ReportFailure(owner, IDS_WIN_INI_TOO_LARGE, IDS_WIN_INI_CAPTION);
     case WholeFileRead::NoMemory:
-        return ReportFailure(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
+        throw std::bad_alloc(); // as when the text below cannot be had
     case WholeFileRead::CannotOpen:
     case WholeFileRead::ReadFailed:
         return ReportFailure(mainWindow, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);

@@ -22,8 +22,7 @@ void TakeBackWinIni(HWND owner);
 // over owner (101/102, 113/114).
 bool LocateWinIni(HWND owner, char* path);
 
-// These run inside the section dialog: memory running out while a section is rebuilt or matched
-// throws std::bad_alloc to it.
+// These run inside the section dialog: memory running out throws std::bad_alloc to it.
 
 // Reads the whole file into file (its bytes as they are, zero bytes included; file.c_str() is the
 // text as the scan sees it, ending at the first zero). Failures are reported: size and memory
