@@ -5,6 +5,7 @@
 #include <string>
 
 #include "catalog/vector_font_list.h"
+#include "file_name_entry_plain.h"
 #include "listfile/entry_text.h"
 #include "listfile/matching.h"
 #include "listfile/text_search.h"

@@ -49,6 +49,7 @@ endif()
 
 if(CMAKE_CROSSCOMPILING_EMULATOR)
     add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    add_subdirectory(tests/win32/support)
     add_subdirectory(tests/win32)
     add_subdirectory(tools/win32)
 elseif(CMAKE_SIZEOF_VOID_P EQUAL 4)

@@ -41,6 +41,7 @@
 #define IDC_FONT_SAMPLE 1003
 
 // ---- Strings (English id; the Spanish text is at id + 300) ----
+#define SPANISH_OFFSET 300 // the Spanish string, menu and language setting: English + 300
 #define IDS_OK 10
 #define IDS_CANCEL 11
 #define IDS_HELP 12

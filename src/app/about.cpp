@@ -36,13 +36,11 @@ DWORD CALLBACK ReadResource(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* 
 
 // Streams the About text of the current language into the rich-edit control.
 void StreamAboutText(HWND richEdit) {
-    int id = Language.LanguageOffset == 300 ? IDR_ABOUT_TEXT_SPANISH : IDR_ABOUT_TEXT;
-    HRSRC found = FindResourceA(ProgramInstance, MAKEINTRESOURCEA(id), "RTF");
-    HGLOBAL loaded = found ? LoadResource(ProgramInstance, found) : nullptr;
-    const char* text = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
+    DWORD size = 0;
+    const char* text = LanguageResourceBytes(IDR_ABOUT_TEXT, IDR_ABOUT_TEXT_SPANISH, "RTF", size);
     if (!text)
         return;
-    ResourceCursor cursor = {text, SizeofResource(ProgramInstance, found)};
+    ResourceCursor cursor = {text, size};
     EDITSTREAM stream = {};
     stream.dwCookie = reinterpret_cast<DWORD_PTR>(&cursor);
     stream.pfnCallback = ReadResource;

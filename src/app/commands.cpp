@@ -239,7 +239,7 @@ ToolbarChange RunCommand(HWND window, int id, int notifyCode) {
         SwitchLanguage(window, 0);
         break;
     case IDM_SPANISH:
-        SwitchLanguage(window, 300);
+        SwitchLanguage(window, SPANISH_OFFSET);
         break;
     case IDC_ATM_LIST:
     case IDC_SELECTED_LIST:

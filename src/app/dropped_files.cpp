@@ -15,9 +15,7 @@ void OnDropFiles(HWND window, HDROP drop) {
     UINT needed = LateDragQueryFile(drop, 0, nullptr, 0);
     UINT length = needed < sizeof path ? LateDragQueryFile(drop, 0, path, sizeof path) : 0;
     if (length > 0) {
-        lstrcpynA(ListFile.CurrentListPath, path, sizeof ListFile.CurrentListPath);
-        LateGetFileTitle(ListFile.CurrentListPath, ListFile.CurrentListTitle,
-                         sizeof ListFile.CurrentListTitle);
+        SetCurrentListFile(path);
         PostMessageA(window, WM_COMMAND,
                      App.MergeNextDrop ? IDM_MERGE_NAMED_LIST : IDM_OPEN_NAMED_LIST, 0);
     } else {

@@ -6,8 +6,8 @@
 #include "resource.h"
 
 void SetLanguage(int value) {
-    const bool spanish = value == 300;
-    Language.LanguageOffset = spanish ? 300 : 0;
+    const bool spanish = value == SPANISH_OFFSET;
+    Language.LanguageOffset = spanish ? SPANISH_OFFSET : 0;
     Language.HelpFileName = spanish ? "Marlixs.hlp" : "Marlix.hlp";
     LoadLanguageMenu(Language.LanguageOffset + IDM_MENU_ENGLISH);
     // The value as asked for, so an unknown value stays in the file.

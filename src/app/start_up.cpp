@@ -4,13 +4,12 @@
 #include <string>
 
 #include "base/command_line.h"
-#include "base/late_libraries.h"
-#include "listfile/list_file.h"
-
 #include "base/settings.h"
 #include "controls/balloon.h"
 #include "controls/font_sample.h"
 #include "controls/toolbar.h"
+#include "listfile/list_file.h"
+#include "listfile/window_title.h"
 #include "resource.h"
 #include "winini/winini_file.h"
 
@@ -51,7 +50,7 @@ HWND CreateMainWindow() {
     WindowGeometry geometry = ReadWindowGeometry();
     if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0))
         geometry = FitOntoWorkArea(geometry, {area.left, area.top, area.right, area.bottom});
-    return CreateWindowExA(WS_EX_OVERLAPPEDWINDOW, "MarlixClass", "Marlix32  by Velquist",
+    return CreateWindowExA(WS_EX_OVERLAPPEDWINDOW, "MarlixClass", PlainWindowTitle,
                            WS_OVERLAPPEDWINDOW, geometry.left, geometry.top, geometry.width,
                            geometry.height, nullptr, nullptr, ProgramInstance, nullptr);
 }
@@ -60,11 +59,8 @@ void TakeCommandLine(const char* commandLine) {
     std::string path;
     App.OpenListOnStart = ListPathFromCommandLine(commandLine, path);
     ListFile.CurrentListTitle[0] = '\0';
-    if (App.OpenListOnStart) {
-        lstrcpynA(ListFile.CurrentListPath, path.c_str(), sizeof ListFile.CurrentListPath);
-        LateGetFileTitle(ListFile.CurrentListPath, ListFile.CurrentListTitle,
-                         sizeof ListFile.CurrentListTitle);
-    }
+    if (App.OpenListOnStart)
+        SetCurrentListFile(path.c_str());
 }
 
 HWND StartMainWindow(HINSTANCE instance, const char* commandLine, int showState) {

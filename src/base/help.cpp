@@ -18,13 +18,12 @@ constexpr int HelpWidth = 640, HelpHeight = 460;
 bool LoadBook() {
     if (Help.BookLanguage == Language.LanguageOffset)
         return true;
-    int id = Language.LanguageOffset == 300 ? IDR_HELP_BOOK_SPANISH : IDR_HELP_BOOK;
-    HRSRC found = FindResourceA(ProgramInstance, MAKEINTRESOURCEA(id), "HELPTEXT");
-    HGLOBAL loaded = found ? LoadResource(ProgramInstance, found) : nullptr;
-    const char* text = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
+    DWORD size = 0;
+    const char* text =
+        LanguageResourceBytes(IDR_HELP_BOOK, IDR_HELP_BOOK_SPANISH, "HELPTEXT", size);
     if (!text)
         return false;
-    Help.Book = ParseHelpBook(text, SizeofResource(ProgramInstance, found));
+    Help.Book = ParseHelpBook(text, size);
     Help.BookLanguage = Language.LanguageOffset;
     return true;
 }

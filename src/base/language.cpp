@@ -3,11 +3,25 @@
 #include "base/instance.h"
 #include "base/settings.h"
 #include "base/shell_hooks.h"
+#include "resource.h"
 
 LanguageState Language;
 
 int GetLanguageOffset() {
     return Language.LanguageOffset;
+}
+
+int LanguageResourceId(int englishId, int spanishId) {
+    return Language.LanguageOffset == SPANISH_OFFSET ? spanishId : englishId;
+}
+
+const char* LanguageResourceBytes(int englishId, int spanishId, const char* type, DWORD& size) {
+    const int id = LanguageResourceId(englishId, spanishId);
+    HRSRC found = FindResourceA(ProgramInstance, MAKEINTRESOURCEA(id), type);
+    HGLOBAL loaded = found ? LoadResource(ProgramInstance, found) : nullptr;
+    const char* bytes = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
+    size = bytes ? SizeofResource(ProgramInstance, found) : 0;
+    return bytes;
 }
 
 bool SetFontChangeWarning(int value) {

@@ -17,6 +17,10 @@ extern LanguageState Language;
 constexpr int TextBufferSize = 160;
 
 int GetLanguageOffset();
+// The current language's one of a pair of resources that are not in the string table.
+int LanguageResourceId(int englishId, int spanishId);
+// The bytes of the current language's resource of this type (size set), or null when missing.
+const char* LanguageResourceBytes(int englishId, int spanishId, const char* type, DWORD& size);
 bool SetFontChangeWarning(int value);
 
 // A failure the user must see: a beep, then the stop-icon message box of the two texts over the

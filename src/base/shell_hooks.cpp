@@ -1,5 +1,7 @@
 #include "base/shell_hooks.h"
 
+#include "base/windows_directory.h"
+
 namespace {
 BeepObserver beepObserver;
 HelpObserver helpObserver;
@@ -12,13 +14,11 @@ bool HelpFileAvailable(const char* file) {
     char* name = nullptr;
     if (!file || !*file)
         return false;
-    if (SearchPathA(nullptr, file, nullptr, MAX_PATH, path, &name))
+    if (SearchPathA(nullptr, file, nullptr, sizeof path, path, &name))
         return true;
-    UINT length = GetWindowsDirectoryA(folder, MAX_PATH);
-    if (length == 0 || length + 6 > MAX_PATH)
+    if (!WindowsDirectoryPath(folder, "Help"))
         return false;
-    lstrcatA(folder, "\\Help");
-    return SearchPathA(folder, file, nullptr, MAX_PATH, path, &name) != 0;
+    return SearchPathA(folder, file, nullptr, sizeof path, path, &name) != 0;
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 #include <memory>
 #include <new>
 
-WholeFileRead ReadWholeFile(const char* path, std::vector<char>& text) {
+WholeFileRead ReadWholeFile(const char* path, std::vector<char>& text, size_t limit) {
     HANDLE opened =
         CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (opened == INVALID_HANDLE_VALUE)
@@ -19,12 +19,13 @@ WholeFileRead ReadWholeFile(const char* path, std::vector<char>& text) {
     const DWORD low = GetFileSize(file.get(), &high);
     if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR)
         return WholeFileRead::ReadFailed;
-    // Offsets into the text are longs, 32 bits on Windows.
-    if (high != 0 || low > 0x7FFFFFF0)
+    if (limit < WholeFileMaxBytes && (high != 0 || low > limit))
+        return WholeFileRead::TooLarge;
+    if (high != 0 || low > WholeFileMaxBytes)
         return WholeFileRead::NoMemory;
     const size_t length = low;
     try {
-        text.assign(length + 10, '\0');
+        text.assign(length + WholeFileEndZeros, '\0');
     } catch (const std::bad_alloc&) {
         return WholeFileRead::NoMemory;
     }

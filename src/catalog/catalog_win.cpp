@@ -5,6 +5,7 @@
 #include "base/language.h"
 #include "base/shell_hooks.h"
 #include "base/whole_file.h"
+#include "base/windows_directory.h"
 #include "catalog/list_box_font_list.h"
 #include "catalog/list_transfer.h"
 #include "resource.h"
@@ -14,15 +15,14 @@ FontCatalog Catalog;
 bool LoadAtmCatalog(HWND atmList) {
     HWND owner = GetParent(atmList);
     char path[MAX_PATH];
-    UINT length = GetWindowsDirectoryA(path, sizeof path);
-    if (length == 0 || length > 251)
+    if (!WindowsDirectoryPath(path, "atm.ini"))
         return ReportFailure(owner, IDS_NO_WINDOWS_DIR, IDS_WINDOWS_DIR_CAPTION);
-    lstrcatA(path, "\\atm.ini");
 
     std::vector<char> text;
     switch (ReadWholeFile(path, text)) {
     case WholeFileRead::CannotOpen:
         return ReportFailure(owner, IDS_NO_ATM_INI, IDS_ATM_INI_CAPTION);
+    case WholeFileRead::TooLarge: // no limit asked
     case WholeFileRead::NoMemory:
         return ReportFailure(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
     case WholeFileRead::ReadFailed:

@@ -1,17 +1,13 @@
 #include "catalog/list_box_font_list.h"
 
+#include "base/list_box_text.h"
+
 int ListBoxFontList::Count() const {
     return static_cast<int>(Send(LB_GETCOUNT));
 }
 
 std::string ListBoxFontList::Text(int index) const {
-    LRESULT length = Send(LB_GETTEXTLEN, index);
-    if (length == LB_ERR)
-        return {};
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    length = Send(LB_GETTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(length == LB_ERR ? 0 : static_cast<size_t>(length));
-    return text;
+    return ListBoxText(box_, index);
 }
 
 int ListBoxFontList::AddSorted(const char* name) {

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "base/instance.h"
+#include "base/list_box_text.h"
 #include "controls/font_style.h"
 #include "resource.h"
 
@@ -19,7 +20,7 @@ LOGFONTA InitialSampleFont() {
 }
 
 // Longer than any catalogue name (63 bytes); a longer item is not sampled.
-constexpr int ItemTextSize = 256;
+constexpr size_t ItemTextSize = 256;
 constexpr int SampleWidth = 200, SampleHeight = 35;
 const COLORREF SampleInk = RGB(0, 0, 128);
 
@@ -136,11 +137,8 @@ FontSampleState FontSample = {InitialSampleFont(), -1};
 
 HWND ShowFontSample(HWND listBox) {
     LRESULT caret = SendMessageA(listBox, LB_GETCARETINDEX, 0, 0);
-    LRESULT length = SendMessageA(listBox, LB_GETTEXTLEN, caret, 0);
-    if (caret < 0 || length == LB_ERR || length >= ItemTextSize)
-        return FontSample.FontSampleWindow;
-    char name[ItemTextSize] = "";
-    if (SendMessageA(listBox, LB_GETTEXT, caret, reinterpret_cast<LPARAM>(name)) == LB_ERR)
+    char name[ItemTextSize];
+    if (caret < 0 || !ListBoxTextFits(listBox, caret, name, sizeof name))
         return FontSample.FontSampleWindow;
 
     int style = FontStyleFromName(name);

@@ -13,6 +13,9 @@ enum ListForm {
     FontFileForm = 2,     // the font name, '=' and its FileEntry
     FontNameOnlyForm = 3, // the font name alone
 };
+inline bool IsListForm(int form) {
+    return form >= SoftfontFileForm && form <= FontNameOnlyForm;
+}
 
 // Appends the FileEntry of fontName (everything after the first '=' of its line in the
 // catalogue's fontEntryText, indexed by catalog) to text, through the line feed; returns the

@@ -51,6 +51,7 @@ bool OpenListFile(HWND owner, const MainLists& lists, bool merge) {
             // Held by another program, gone, or no file at all: say so, and forget the name.
             ListFile = SettledListFile;
             return ReportFailure(owner, IDS_LIST_NOT_OPENED, IDS_OPEN_LIST_CAPTION);
+        case WholeFileRead::TooLarge: // no limit asked
         case WholeFileRead::NoMemory:
             ReportFailure(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
             break;
@@ -73,7 +74,7 @@ bool SaveListFile(HWND owner, const MainLists& lists, int mode) {
         if (!AskListFileName(owner, AskSave))
             return false;
     }
-    if (ListFile.CurrentListForm < SoftfontFileForm || ListFile.CurrentListForm > FontNameOnlyForm)
+    if (!IsListForm(ListFile.CurrentListForm))
         ListFile.CurrentListForm = FontFileForm;
 
     const EntryText entries = BuildEntryText(ListBoxFontList(lists.selectedList),

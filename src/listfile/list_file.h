@@ -8,13 +8,16 @@
 struct ListFileState {
     char CurrentListPath[261] = "";  // full path of the current list file
     char CurrentListTitle[257] = ""; // its file name; empty: no current file
-    int CurrentListForm = 0;         // form of the font lines: 1, 2 or 3
+    int CurrentListForm = 0;         // the ListForm of the font lines
 };
 extern ListFileState ListFile;
 // ListFile as the last finished read, save or change of the title left it. A file that a dialog,
 // a drop or the command line named but that could not be read or written gives way to it again,
 // so that "Save" writes only to a file the program really read or wrote.
 extern ListFileState SettledListFile;
+
+// Makes path the current list file: its full path, cut to fit, and its file name.
+void SetCurrentListFile(const char* path);
 
 enum AskKind { AskOpen = 0, AskSave = 1 };
 enum SaveMode { SaveToCurrent = 1, SaveAs = 10 };

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "base/late_libraries.h"
+#include "listfile/entry_text.h"
 #include "listfile/list_file.h"
 #include "listfile/window_title.h"
 
@@ -31,10 +32,8 @@ OPENFILENAMEA FileDialog;
 
 bool AskListFileName(HWND owner, int kind) {
     const bool open = kind == AskOpen;
-    if (open)
-        ListFile.CurrentListForm = 1;
-    if (ListFile.CurrentListForm < 1 || ListFile.CurrentListForm > 3)
-        ListFile.CurrentListForm = 1;
+    if (open || !IsListForm(ListFile.CurrentListForm))
+        ListFile.CurrentListForm = SoftfontFileForm;
 
     FileDialog = OPENFILENAMEA();
     FileDialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
@@ -42,9 +41,10 @@ bool AskListFileName(HWND owner, int kind) {
     FileDialog.lpstrFilter = open ? OpenFilter : SaveFilter;
     FileDialog.nFilterIndex = static_cast<DWORD>(ListFile.CurrentListForm);
     FileDialog.lpstrFile = ListFile.CurrentListPath;
-    FileDialog.nMaxFile = 260;
+    // The dialog is told one byte less than each buffer holds, as it always has been.
+    FileDialog.nMaxFile = sizeof ListFile.CurrentListPath - 1;
     FileDialog.lpstrFileTitle = ListFile.CurrentListTitle;
-    FileDialog.nMaxFileTitle = 256;
+    FileDialog.nMaxFileTitle = sizeof ListFile.CurrentListTitle - 1;
     FileDialog.lpstrTitle = open ? "Open List File" : "Save List File";
     FileDialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | (open ? OFN_FILEMUSTEXIST : 0);
     FileDialog.lpstrDefExt = "mxf";
@@ -61,6 +61,12 @@ bool AskListFileName(HWND owner, int kind) {
         MessageBoxA(owner, text, "WARNING", MB_ICONERROR);
     }
     return false;
+}
+
+void SetCurrentListFile(const char* path) {
+    lstrcpynA(ListFile.CurrentListPath, path, sizeof ListFile.CurrentListPath);
+    LateGetFileTitle(ListFile.CurrentListPath, ListFile.CurrentListTitle,
+                     sizeof ListFile.CurrentListTitle);
 }
 
 void UpdateWindowTitle(HWND mainWindow, bool hasFile) {

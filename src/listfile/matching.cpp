@@ -140,16 +140,6 @@ NextEntry NextFileNameEntry(const EntryTextSearch& catalog, const char* fontEntr
     return FileNameEntry(next, catalog.Find(pfmFileName.c_str()), fontEntryText, pfmFileName, name);
 }
 
-NextEntry NextFileNameEntryPlain(const char* fontEntryText, const char* text, std::string& name,
-                                 long offset) {
-    std::string pfmFileName;
-    const long next = NextPfmFileName(text, offset, pfmFileName);
-    if (next == NotFound)
-        return {};
-    return FileNameEntry(next, FindTextNoCase(fontEntryText, 0, pfmFileName.c_str()), fontEntryText,
-                         pfmFileName, name);
-}
-
 NextEntry NextFontNameEntry(const EntryLineIndex& catalog, const char* text, std::string& name,
                             long offset) {
     const long next = NextNameLine(text, name, offset);

@@ -27,10 +27,6 @@ struct NextEntry {
 // unmatched gives the file name itself. The text should already be in lower case.
 NextEntry NextFileNameEntry(const EntryTextSearch& catalog, const char* fontEntryText,
                             const char* text, std::string& name, long offset);
-// The same with a plain FindTextNoCase over fontEntryText for each entry: the reference that the
-// indexed search above must agree with.
-NextEntry NextFileNameEntryPlain(const char* fontEntryText, const char* text, std::string& name,
-                                 long offset);
 // The next entry of a names-only list (form 3): found when a catalogue line (indexed by catalog)
 // begins with exactly the name (letter case counts) followed by '='.
 NextEntry NextFontNameEntry(const EntryLineIndex& catalog, const char* text, std::string& name,

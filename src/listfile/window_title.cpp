@@ -4,7 +4,7 @@
 
 std::string WindowTitleText(bool hasFile, const char* currentListTitle) {
     if (!hasFile)
-        return "Marlix32  by Velquist";
+        return PlainWindowTitle;
     std::string title = "Marlix32 - ";
     const size_t length = std::strlen(currentListTitle);
     if (length <= MaxTitleFileNameLength)

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "base/list_box_text.h"
 #include "listfile/list_file.h"
 #include "print/page_layout.h"
 
@@ -51,12 +52,7 @@ std::vector<std::string> ListItems(HWND listBox) {
     std::vector<std::string> items;
     const LRESULT count = listBox ? SendMessageA(listBox, LB_GETCOUNT, 0, 0) : 0;
     for (LRESULT index = 0; index < count; ++index) {
-        const LRESULT length = SendMessageA(listBox, LB_GETTEXTLEN, index, 0);
-        std::string text(length > 0 ? static_cast<size_t>(length) + 1 : 1, '\0');
-        const LRESULT got =
-            SendMessageA(listBox, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-        text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-        items.push_back(std::move(text));
+        items.push_back(ListBoxText(listBox, index));
     }
     return items;
 }

@@ -8,8 +8,7 @@
 void ShowFontChangeWarning(HWND owner) {
     if (!Language.WarnOnFontChange)
         return;
-    const int dialog =
-        Language.LanguageOffset == 300 ? IDD_FONT_CHANGE_WARNING_SPANISH : IDD_FONT_CHANGE_WARNING;
+    const int dialog = LanguageResourceId(IDD_FONT_CHANGE_WARNING, IDD_FONT_CHANGE_WARNING_SPANISH);
     DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(dialog), owner, WarningDlgProc, 0);
 }
 

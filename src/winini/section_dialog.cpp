@@ -6,6 +6,7 @@
 #include "base/help.h"
 #include "base/instance.h"
 #include "base/language.h"
+#include "base/list_box_text.h"
 #include "base/shell_hooks.h"
 #include "listfile/text_search.h"
 #include "resource.h"
@@ -65,13 +66,11 @@ void OnInitDialog(HWND dialog) {
 void RunChoice(HWND dialog) {
     HWND list = GetDlgItem(dialog, IDC_SECTION_LIST);
     const LRESULT index = SendMessageA(list, LB_GETCURSEL, 0, 0);
-    const LRESULT length = index == LB_ERR ? LB_ERR : SendMessageA(list, LB_GETTEXTLEN, index, 0);
-    if (length == LB_ERR || length > PrinterSectionNameMax) {
+    char name[PrinterSectionNameSize];
+    if (index == LB_ERR || !ListBoxTextFits(list, index, name, sizeof name)) {
         EndDialog(dialog, 0);
         return;
     }
-    char name[PrinterSectionNameSize] = "";
-    SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(name));
     // The operations report over the main window, not over the dialog.
     const HWND mainWindow = TopOwner(dialog);
     try {

@@ -1,10 +1,13 @@
 #include "winini/winini_file.h"
 
-#include <memory>
+#include <new>
+#include <vector>
 
 #include "base/language.h"
 #include "base/safe_file.h"
 #include "base/shell_hooks.h"
+#include "base/whole_file.h"
+#include "base/windows_directory.h"
 #include "catalog/list_box_font_list.h"
 #include "listfile/entry_text.h"
 #include "listfile/list_file.h"
@@ -14,37 +17,18 @@
 #include "winini/printer_section.h"
 #include "winini/winini_rebuild.h"
 
-namespace {
-
-using FileHandle = std::unique_ptr<void, decltype(&CloseHandle)>;
-
-} // namespace
-
 int SectionNameOrder(const char* a, const char* b) {
     return lstrcmpiA(a, b);
 }
 
-namespace {
-
-// False when the Windows directory cannot be had.
-bool WinIniPath(char* path) {
-    const UINT length = GetWindowsDirectoryA(path, MAX_PATH);
-    if (length == 0 || length > 251)
-        return false;
-    lstrcatA(path, "\\win.ini");
-    return true;
-}
-
-} // namespace
-
 void TakeBackWinIni(HWND owner) {
     char path[MAX_PATH];
-    if (WinIniPath(path))
+    if (WindowsDirectoryPath(path, "win.ini"))
         TakeBackAsideCopy(owner, path);
 }
 
 bool LocateWinIni(HWND owner, char* path) {
-    if (!WinIniPath(path))
+    if (!WindowsDirectoryPath(path, "win.ini"))
         return ReportFailure(owner, IDS_NO_WINDOWS_DIR, IDS_WINDOWS_DIR_CAPTION);
     // A save in steps cut short may have left the whole file aside.
     TakeBackAsideCopy(owner, path);
@@ -60,25 +44,20 @@ bool LoadWinIni(HWND owner, std::string& file) {
     char path[MAX_PATH];
     if (!LocateWinIni(mainWindow, path))
         return false;
-    FileHandle handle(
-        CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr),
-        &CloseHandle);
-    if (handle.get() == INVALID_HANDLE_VALUE) {
-        handle.release();
-        return ReportFailure(mainWindow, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
-    }
-    const DWORD size = GetFileSize(handle.get(), nullptr);
-    if (size == INVALID_FILE_SIZE)
-        return ReportFailure(mainWindow, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
-    if (size > WinIniLoadLimit)
+    std::vector<char> text;
+    switch (ReadWholeFile(path, text, WinIniLoadLimit)) {
+    case WholeFileRead::TooLarge:
         return ReportFailure(owner, IDS_WIN_INI_TOO_LARGE, IDS_WIN_INI_CAPTION);
-    file.assign(size, '\0');
-    DWORD read = 0;
-    if (SetFilePointer(handle.get(), 0, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER ||
-        !ReadFile(handle.get(), file.data(), size, &read, nullptr) || read != size) {
-        file.clear();
+    case WholeFileRead::NoMemory:
+        throw std::bad_alloc(); // as when the text below cannot be had
+    case WholeFileRead::CannotOpen:
+    case WholeFileRead::ReadFailed:
         return ReportFailure(mainWindow, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
+    case WholeFileRead::Read:
+        break;
     }
+    // The bytes as they are, without the zero bytes the reader puts after them.
+    file.assign(text.data(), text.size() - WholeFileEndZeros);
     return true;
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "catalog/vector_font_list.h"
+#include "file_name_entry_plain.h"
 #include "listfile/entry_text.h"
 #include "listfile/list_file_text.h"
 #include "listfile/matching.h"

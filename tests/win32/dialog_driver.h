@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "support/driving.h"
+
 struct SeenDialog {
     HWND window = nullptr;
     std::string caption;
@@ -55,8 +57,3 @@ class DialogDriver {
     std::deque<Handler> handlers_;
     std::vector<SeenDialog> seen_;
 };
-
-// Runs the thread's messages until the condition holds or the time is up; returns the condition.
-bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 3000);
-// Runs the messages waiting now.
-void PumpMessages();

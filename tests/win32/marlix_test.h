@@ -7,27 +7,12 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
 #include "dialog_driver.h"
-
-// Files in the Windows directory (C:\windows under wine). Every file the test touches is put
-// back as it was when the object goes away.
-class WindowsDirectory {
-  public:
-    ~WindowsDirectory();
-    static std::string Path(const std::string& name);
-    void Write(const std::string& name, const std::string& bytes);
-    void Remove(const std::string& name);
-    std::string Read(const std::string& name) const;
-    bool Exists(const std::string& name) const;
-
-  private:
-    void Remember(const std::string& name);
-    std::map<std::string, std::pair<bool, std::string>> originals_;
-};
+#include "support/sample_fonts.h"
+#include "support/windows_files.h"
 
 struct HelpCall {
     std::string file;
@@ -67,8 +52,3 @@ class MarlixTest : public ::testing::Test {
 
 // The items of any list box, in its order.
 std::vector<std::string> ListItems(HWND listBox);
-// A file's bytes as they are on disk; empty when it cannot be read.
-std::string ReadFileBytes(const std::string& path);
-
-// Fonts that a test catalogue holds: "name=C:\PSFONTS\PFM\xxx.PFM,C:\PSFONTS\xxx.PFB" lines.
-std::vector<std::string> SampleFontLines(int count);

@@ -4,9 +4,9 @@
 
 #include <fstream>
 #include <map>
-#include <sstream>
 
 #include "dialog_driver.h"
+#include "support/windows_files.h"
 
 DeviceEntryScope::DeviceEntryScope() {
     char entry[1024] = "";
@@ -39,12 +39,6 @@ std::string Narrow(const WCHAR* text, int length) {
                                       static_cast<int>(narrow.size()), nullptr, nullptr);
     narrow.resize(written > 0 ? written : 0);
     return narrow;
-}
-
-std::string WindowsTemp(const char* name) {
-    char directory[MAX_PATH];
-    GetWindowsDirectoryA(directory, sizeof directory);
-    return std::string(directory) + "\\temp\\" + name;
 }
 
 // The generic PPD that wine's winspool carries as a resource, written out for the driver.
@@ -84,7 +78,7 @@ std::string HostPath(const std::string& windowsPath) {
 } // namespace
 
 std::string FilePrinter::OutputPath() {
-    return WindowsTemp("marlix-print.ps");
+    return WindowsFile("temp\\marlix-print.ps");
 }
 
 std::string FilePrinter::Port() {
@@ -97,7 +91,7 @@ bool FilePrinter::Install(std::string* why) {
         *why = "no host path for the output file (not running under wine)";
         return false;
     }
-    const std::string ppd = WindowsTemp("marlix-generic.ppd");
+    const std::string ppd = WindowsFile("temp\\marlix-generic.ppd");
     if (!WriteGenericPpd(ppd)) {
         *why = "winspool.drv carries no PPD";
         return false;
@@ -143,10 +137,7 @@ void FilePrinter::Remove() {
 }
 
 std::string FilePrinter::ReadOutput() {
-    std::ifstream file(OutputPath(), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
+    return ReadFileBytes(OutputPath());
 }
 
 void FilePrinter::DeleteOutput() {

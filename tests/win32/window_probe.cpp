@@ -10,9 +10,6 @@
 namespace {
 std::map<HWND, CommandLog*> logs;
 
-LPARAM PointOf(const RECT& item) {
-    return MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-}
 } // namespace
 
 CommandLog::CommandLog(HWND window, bool swallow) : window_(window), swallow_(swallow) {
@@ -50,18 +47,6 @@ std::vector<int> TakePostedCommands(HWND window) {
     while (PeekMessageA(&message, window, WM_COMMAND, WM_COMMAND, PM_REMOVE))
         ids.push_back(LOWORD(message.wParam));
     return ids;
-}
-
-void ClickListItem(HWND listBox, int index, bool doubleClick, UINT keys) {
-    RECT item = {};
-    SendMessageA(listBox, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
-    const LPARAM point = PointOf(item);
-    SendMessageA(listBox, WM_LBUTTONDOWN, MK_LBUTTON | keys, point);
-    SendMessageA(listBox, WM_LBUTTONUP, keys, point);
-    if (doubleClick) {
-        SendMessageA(listBox, WM_LBUTTONDBLCLK, MK_LBUTTON | keys, point);
-        SendMessageA(listBox, WM_LBUTTONUP, keys, point);
-    }
 }
 
 bool PressAccelerator(HWND mainWindow, UINT virtualKey, bool control, bool alt) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "controls/toolbar.h"
+#include "support/driving.h"
 
 // Subclasses a window and records every WM_COMMAND it receives (low word of wParam, lParam),
 // in order. When swallow is set the commands stop there; otherwise they run as usual.
@@ -40,9 +41,6 @@ std::vector<int> TakePostedCommands(HWND window);
 
 // The toolbar button with this id (a test failure, and the first button, when there is none).
 ToolbarButton& ToolbarButtonOf(int id);
-
-// A left click (or double click) on a list box item, as the mouse makes it.
-void ClickListItem(HWND listBox, int index, bool doubleClick = false, UINT keys = 0);
 
 // A drop of these files as the shell makes it (the receiver frees it with DragFinish).
 HDROP MakeDrop(const std::vector<std::string>& paths);

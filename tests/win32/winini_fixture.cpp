@@ -86,8 +86,7 @@ void WinIniTest::ThenChooseSection(const std::string& name, int button) {
         HWND list = GetDlgItem(dialog.window, IDC_SECTION_LIST);
         sectionItems = Items(list);
         if (!name.empty()) {
-            LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                         reinterpret_cast<LPARAM>(name.c_str()));
+            LRESULT index = FindListItem(list, name.c_str());
             EXPECT_NE(index, LB_ERR) << name;
             SendMessageA(list, LB_SETCURSEL, index, 0);
         }

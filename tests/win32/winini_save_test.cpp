@@ -306,10 +306,7 @@ TEST_F(WinIniTest, FailedSaveLeavesWinIniAsItWasWithoutBroadcastOrWarning) {
                 windows.Write("win.ini", Tail);
             before = windows.Read("win.ini");
             HWND list = GetDlgItem(dialog.window, IDC_SECTION_LIST);
-            SendMessageA(list, LB_SETCURSEL,
-                         SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                      reinterpret_cast<LPARAM>("PostScript,LPT1")),
-                         0);
+            SendMessageA(list, LB_SETCURSEL, FindListItem(list, "PostScript,LPT1"), 0);
             return IDOK;
         });
         HWND owner = nullptr;

@@ -17,8 +17,10 @@
 #include <string>
 #include <vector>
 
-#include "main_window_driver.h"
 #include "resource.h"
+#include "support/driving.h"
+#include "support/sample_fonts.h"
+#include "support/windows_files.h"
 #include "timing.h"
 
 namespace {
@@ -28,15 +30,7 @@ constexpr DWORD kWaitMs = 20000;
 // A command whose result has not shown by then failed (a message box waits for a user).
 constexpr double kResultMs = 5000;
 
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-}
-
-// The softfont form of every font of GeneratedAtmIni(kFonts), in catalogue order.
+// The softfont form of every font of the atm.ini text, in catalogue order.
 std::string SoftfontList(const std::string& atmIni) {
     std::string text = "[Fonts]\r\nsoftfonts=" + std::to_string(kFonts) + "\r\n";
     size_t at = atmIni.find("[Fonts]\r\n") + 9;
@@ -61,8 +55,7 @@ ULONGLONG LastWrite(const std::string& path) {
 // window, found by its class.
 class Program {
   public:
-    Program(const std::string& exe, const std::string& arguments, const char* windowClass)
-        : windowClass_(windowClass) {
+    Program(const std::string& exe, const std::string& arguments, const char* windowClass) {
         std::string line = "\"" + exe + "\" " + arguments;
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
@@ -71,7 +64,7 @@ class Program {
             return;
         WaitForInputIdle(process_.hProcess, kWaitMs);
         for (DWORD waited = 0; waited < kWaitMs && !window_; waited += 10) {
-            EnumWindows(FindMain, reinterpret_cast<LPARAM>(this));
+            window_ = FindProcessWindow(process_.dwProcessId, windowClass);
             if (!window_)
                 Sleep(10);
         }
@@ -148,20 +141,6 @@ class Program {
         DWORD_PTR ignored = 0;
         return SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, kWaitMs, &ignored) != 0;
     }
-    static BOOL CALLBACK FindMain(HWND window, LPARAM cookie) {
-        auto* self = reinterpret_cast<Program*>(cookie);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        char className[32] = "";
-        GetClassNameA(window, className, sizeof className);
-        if (owner != self->process_.dwProcessId || lstrcmpA(className, self->windowClass_) != 0 ||
-            !IsWindowVisible(window))
-            return TRUE;
-        self->window_ = window;
-        return FALSE;
-    }
-
-    const char* windowClass_;
     PROCESS_INFORMATION process_ = {};
     HWND window_ = nullptr;
 };
@@ -210,7 +189,7 @@ double TimeDialogOpen(const Program& program, UINT command, HWND& dialog) {
 }
 
 void RunRound(const std::string& exe, const std::string& bare, const std::string& list,
-              const std::string& winIni, Samples& samples) {
+              const std::string& winIni, WindowsDirectory& windows, Samples& samples) {
     const auto Keep = [&](Row row, double ms) {
         if (ms >= 0)
             samples[row].push_back(ms);
@@ -250,7 +229,7 @@ void RunRound(const std::string& exe, const std::string& bare, const std::string
     Keep(ReOpen, program.Time(IDM_OPEN_NAMED_LIST, [&] { return program.Shows(0, kFonts); }));
 
     const std::string winIniPath = WindowsFile("win.ini");
-    WriteBytes(winIniPath, winIni);
+    windows.Write("win.ini", winIni);
     const ULONGLONG winIniWritten = LastWrite(winIniPath);
     HWND dialog = nullptr;
     Keep(SaveDialog, TimeDialogOpen(program, IDM_SAVE_WININI, dialog));
@@ -299,11 +278,13 @@ int main(int argc, char** argv) {
     const int rounds = std::max(1, std::atoi(argv[1]));
     const std::string list = argv[2];
     // Short folder names: 1001 softfont lines must fit into the 64 KB a WIN.INI may hold.
-    std::string atmIni = GeneratedAtmIni(kFonts);
+    std::string atmIni = AtmIniText(SampleFontLines(kFonts));
     for (size_t at; (at = atmIni.find("PSFONTS")) != std::string::npos;)
         atmIni.replace(at, 7, "PS");
-    AtmIniSwap atmIniSwap(atmIni);
-    WriteBytes(list, SoftfontList(atmIni));
+    // atm.ini and win.ini are put back when the run ends.
+    WindowsDirectory windows;
+    windows.Write("atm.ini", atmIni);
+    WriteFileBytes(list, SoftfontList(atmIni));
     // No warning box after a save into WIN.INI: it would wait for a user.
     WritePrivateProfileStringA("Options", "Warn01", "0", "Marlix.ini");
     const std::string winIni = ReadFileBytes(WindowsFile("win.ini"));
@@ -316,10 +297,9 @@ int main(int argc, char** argv) {
         // Alternating the order evens out what one program leaves behind for the next.
         for (size_t k = 0; k < names.size(); ++k) {
             const size_t i = round % 2 ? names.size() - 1 - k : k;
-            RunRound(argv[4 + 3 * i], argv[5 + 3 * i], list, winIni, samples[i]);
+            RunRound(argv[4 + 3 * i], argv[5 + 3 * i], list, winIni, windows, samples[i]);
         }
     }
-    WriteBytes(WindowsFile("win.ini"), winIni);
     PrintTable(names, samples);
     return 0;
 }

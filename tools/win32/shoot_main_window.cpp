@@ -8,28 +8,23 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
 
 #include "app/main_window.h"
 #include "controls/toolbar.h"
-#include "main_window_driver.h"
 #include "resource.h"
+#include "support/driving.h"
 
 namespace {
 
 // A click on an item as the mouse makes it (Ctrl adds to the selection).
 void Click(HWND list, const char* name, bool control) {
-    LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                 reinterpret_cast<LPARAM>(name));
+    LRESULT index = FindListItem(list, name);
     if (index == LB_ERR)
         return;
     SendMessageA(list, LB_SETTOPINDEX, 0, 0);
-    RECT item = {};
-    SendMessageA(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
-    LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-    WPARAM keys = control ? MK_CONTROL : 0;
-    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON | keys, point);
-    SendMessageA(list, WM_LBUTTONUP, keys, point);
+    ClickListItem(list, index, false, control ? MK_CONTROL : 0);
 }
 
 void ShowBalloonOf(int buttonId) {
@@ -41,12 +36,16 @@ void ShowBalloonOf(int buttonId) {
     }
 }
 
-void RunFor(DWORD milliseconds) {
-    DWORD start = GetTickCount();
-    while (GetTickCount() - start < milliseconds) {
-        RunUntilIdle();
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+void SelectNames(HWND listBox, std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+        LRESULT index = FindListItem(listBox, name);
+        if (index != LB_ERR)
+            SendMessageA(listBox, LB_SETSEL, TRUE, index);
     }
+}
+
+void RunFor(DWORD milliseconds) {
+    PumpUntil([] { return false; }, milliseconds);
 }
 
 } // namespace
@@ -72,10 +71,13 @@ int main(int argc, char** argv) {
     }
 
     // The list opens as it does from the program's command line, once the messages run.
-    HWND window = StartMainWindow(list.c_str());
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    HWND window = RegisterMarlixClasses(instance)
+                      ? StartMainWindow(instance, list.c_str(), SW_SHOWNORMAL)
+                      : nullptr;
     if (!window)
         return 1;
-    RunUntilIdle();
+    PumpMessages();
     if (spanish)
         SendMessageA(window, WM_COMMAND, IDM_SPANISH, 0);
 
@@ -99,6 +101,6 @@ int main(int argc, char** argv) {
     }
     RunFor(seconds * 1000);
     DestroyWindow(window);
-    RunUntilIdle();
+    PumpMessages();
     return 0;
 }

@@ -10,35 +10,20 @@
 #include <cstdlib>
 #include <string>
 
+#include "support/driving.h"
+
 namespace {
 
 constexpr DWORD kWaitMs = 30000;
 
-struct Search {
-    DWORD process;
-    HWND found;
-};
-
-BOOL CALLBACK FindMainWindow(HWND window, LPARAM cookie) {
-    auto* search = reinterpret_cast<Search*>(cookie);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char className[32] = "";
-    GetClassNameA(window, className, sizeof className);
-    if (owner != search->process || lstrcmpA(className, "MarlixClass") != 0)
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
 HWND WaitForMainWindow(const PROCESS_INFORMATION& started) {
-    Search search = {started.dwProcessId, nullptr};
-    for (DWORD waited = 0; waited < kWaitMs && !search.found; waited += 100) {
+    HWND found = nullptr;
+    for (DWORD waited = 0; waited < kWaitMs && !found; waited += 100) {
         if (WaitForSingleObject(started.hProcess, 100) == WAIT_OBJECT_0)
             break;
-        EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
+        found = FindProcessWindow(started.dwProcessId, "MarlixClass");
     }
-    return search.found;
+    return found;
 }
 
 } // namespace

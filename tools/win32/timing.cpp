@@ -3,18 +3,8 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstdio>
 
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+#include "support/driving.h"
 
 double Median(std::vector<double> samples) {
     if (samples.empty())
@@ -26,13 +16,6 @@ double Median(std::vector<double> samples) {
 
 double Minimum(const std::vector<double>& samples) {
     return samples.empty() ? 0 : *std::min_element(samples.begin(), samples.end());
-}
-
-void Report(const Figures& figures) {
-    if (figures.samples.empty())
-        return;
-    std::printf("%-52s median %8.2f ms   min %8.2f ms   (%zu runs)\n", figures.what,
-                Median(figures.samples), Minimum(figures.samples), figures.samples.size());
 }
 
 namespace {
