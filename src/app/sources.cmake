@@ -10,6 +10,7 @@ list(APPEND MARLIX_SHELL_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/shell_hooks.cpp
     ${CMAKE_CURRENT_LIST_DIR}/late_libraries.cpp
     ${CMAKE_CURRENT_LIST_DIR}/whole_file.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/system_code_page.cpp
     ${CMAKE_CURRENT_LIST_DIR}/safe_file.cpp
     ${CMAKE_CURRENT_LIST_DIR}/settings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/language.cpp

@@ -6,6 +6,7 @@
 #include "app/shell_hooks.h"
 #include "app/whole_file.h"
 #include "app/status_panel.h"
+#include "app/system_code_page.h"
 #include "catalog/list_box_font_list.h"
 #include "catalog/list_transfer.h"
 #include "resource.h"
@@ -36,7 +37,8 @@ bool LoadAtmCatalog(HWND atmList) {
     CatalogBuild build;
     {
         RedrawOff quiet(list);
-        build = BuildFontCatalog(text.data(), list, ListBoxNameOrder, Catalog, ListBoxNameKey);
+        build = BuildFontCatalog(text.data(), list, ListBoxNameOrder, Catalog, SystemCodePage(),
+                                 ListBoxNameKey);
     }
     switch (build.outcome) {
     case CatalogOutcome::NoFontsSection:

@@ -93,7 +93,7 @@ size_t AppendEntryLine(std::string& destination, const char* body, const char* k
 }
 
 CatalogBuild BuildFontCatalog(char* text, FontList& atmList, NameOrder compareFontNames,
-                              FontCatalog& catalog, NameKey sortKey) {
+                              FontCatalog& catalog, const CodePage& codePage, NameKey sortKey) {
     CatalogBuild build;
     catalog = FontCatalog();
     auto fail = [&](CatalogOutcome outcome) {
@@ -102,7 +102,7 @@ CatalogBuild BuildFontCatalog(char* text, FontList& atmList, NameOrder compareFo
         return CatalogBuild{outcome, 0};
     };
 
-    long budget = ExtractFontsSection(text);
+    long budget = ExtractFontsSection(text, codePage);
     if (budget == 0)
         return fail(CatalogOutcome::NoFontsSection);
     const char* body = text;

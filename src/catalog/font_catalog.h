@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "catalog/code_page.h"
 #include "catalog/font_list.h"
 
 constexpr int MaxCatalogFonts = 1001;
@@ -58,4 +59,5 @@ size_t AppendEntryLine(std::string& destination, const char* body, const char* k
 // must order names as compareFontNames does, the names are ordered by their keys: one key for
 // each name, where the comparison in the user's locale would be made for many pairs.
 CatalogBuild BuildFontCatalog(char* text, FontList& atmList, NameOrder compareFontNames,
-                              FontCatalog& catalog, NameKey sortKey = nullptr);
+                              FontCatalog& catalog, const CodePage& codePage,
+                              NameKey sortKey = nullptr);

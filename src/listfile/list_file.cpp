@@ -14,6 +14,7 @@
 #include "listfile/entry_text.h"
 #include "listfile/list_file_text.h"
 #include "listfile/list_matching_win.h"
+#include "app/system_code_page.h"
 #include "app/whole_file.h"
 #include "resource.h"
 
@@ -25,14 +26,14 @@ namespace {
 // Reads the [Fonts] body of text into the lists; on success CurrentListForm becomes the form
 // the body was written in.
 bool ReadFontsBody(HWND owner, char* text, bool merge) {
-    if (ExtractFontsSection(text) == 0) {
+    if (ExtractFontsSection(text, SystemCodePage()) == 0) {
         ReportFailure(owner, IDS_NO_FONT_INFO, IDS_OPEN_FILE_CAPTION);
         return false;
     }
     int form = 0;
     const bool read = RunListMatch([&](FontList& atmList, FontList& selectedList) {
-        const ListRead body =
-            ReadListBody(text, atmList, selectedList, Catalog.FontEntryText, merge);
+        const ListRead body = ReadListBody(text, atmList, selectedList, Catalog.FontEntryText,
+                                           merge, SystemCodePage());
         form = body.form;
         return body.match;
     });

@@ -9,6 +9,7 @@
 #include "app/main_window.h"
 #include "app/shell_hooks.h"
 #include "app/status_panel.h"
+#include "app/system_code_page.h"
 #include "catalog/catalog_win.h"
 #include "catalog/list_box_font_list.h"
 #include "resource.h"
@@ -79,7 +80,8 @@ bool RunListMatch(
 
 bool MatchByFileNames(char* text, long start, bool merge) {
     return RunListMatch([&](FontList& atmList, FontList& selectedList) {
-        return MatchByFileNames(atmList, selectedList, Catalog.FontEntryText, text, start, merge);
+        return MatchByFileNames(atmList, selectedList, Catalog.FontEntryText, text, start, merge,
+                                SystemCodePage());
     });
 }
 

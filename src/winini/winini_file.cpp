@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "app/safe_file.h"
 #include "app/shell_hooks.h"
+#include "app/system_code_page.h"
 #include "catalog/catalog_win.h"
 #include "listfile/entry_text.h"
 #include "listfile/list_file.h"
@@ -77,7 +78,8 @@ void SaveToWinIni(const char* sectionName) {
         std::string file;
         if (!LoadWinIni(owner, file))
             return;
-        const long bodyStart = FindPrinterSection(file.c_str(), sectionName, SectionNameOrder);
+        const long bodyStart =
+            FindPrinterSection(file.c_str(), sectionName, SectionNameOrder, SystemCodePage());
         if (bodyStart == NotFound)
             return;
 
@@ -92,7 +94,7 @@ void SaveToWinIni(const char* sectionName) {
             return;
         }
 
-        const WinIniRebuild rebuilt = RebuildWinIni(file, bodyStart, entry.text);
+        const WinIniRebuild rebuilt = RebuildWinIni(file, bodyStart, entry.text, SystemCodePage());
         switch (rebuilt.outcome) {
         case WinIniRebuildOutcome::TooLarge:
             ReportFailure(owner, IDS_TOO_MANY_FONTS, IDS_WIN_INI_CAPTION);
@@ -129,7 +131,8 @@ bool OpenFromWinIni(const char* sectionName) {
         std::string file;
         if (!LoadWinIni(App.MainWindow, file))
             return false;
-        const long bodyStart = FindPrinterSection(file.c_str(), sectionName, SectionNameOrder);
+        const long bodyStart =
+            FindPrinterSection(file.c_str(), sectionName, SectionNameOrder, SystemCodePage());
         if (bodyStart == NotFound)
             return false;
         MatchByFileNames(file.data(), bodyStart, false);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "catalog/ini_text.h"
+#include "code_pages.h"
 #include "font_fixtures.h"
 
 namespace {
@@ -20,20 +21,22 @@ struct Built {
     FontCatalog catalog;
 };
 
-Built Build(const std::string& file, VectorFontList& list, NameKey sortKey = nullptr) {
+Built Build(const std::string& file, VectorFontList& list, NameKey sortKey = nullptr,
+            const CodePage& codePage = WesternCodePage()) {
     std::vector<char> text(file.begin(), file.end());
     text.resize(text.size() + 10, '\0'); // as the file is read
     Built built;
-    built.build = BuildFontCatalog(text.data(), list, AsciiNameOrder, built.catalog, sortKey);
+    built.build =
+        BuildFontCatalog(text.data(), list, AsciiNameOrder, built.catalog, codePage, sortKey);
     built.names = list.Names();
     return built;
 }
 
-Built Build(const std::string& file) {
+Built Build(const std::string& file, const CodePage& codePage = WesternCodePage()) {
     VectorFontList list(AsciiNameOrder), keyed(AsciiNameOrder);
-    Built built = Build(file, list);
+    Built built = Build(file, list, nullptr, codePage);
     // Ordered by sort keys, the program's way, the catalogue comes out the same.
-    const Built byKeys = Build(file, keyed, AsciiNameKey);
+    const Built byKeys = Build(file, keyed, AsciiNameKey, codePage);
     EXPECT_EQ(byKeys.build.outcome, built.build.outcome) << file;
     EXPECT_EQ(byKeys.build.corruptCount, built.build.corruptCount) << file;
     EXPECT_EQ(byKeys.names, built.names) << file;
@@ -48,6 +51,7 @@ struct LoadCase {
     Names names;
     std::string entryText;
     unsigned long corrupt;
+    const CodePage* codePage = &WesternCodePage();
 };
 
 TEST(BuildFontCatalog, LoadsFontsSectionByExactBytes) {
@@ -151,9 +155,20 @@ TEST(BuildFontCatalog, LoadsFontsSectionByExactBytes) {
          "B=123456789 ; note\r\n",
          0},
         {"only rejected keys still load", "[Fonts]\r\nA=1\r\n", O::Loaded, {}, "", 1},
+        {"Shift-JIS: a '[' that ends a character is no section end",
+         "[Fonts]\r\nA=c:\\A.PFM\r\n\x83\x69\x81[\x83\x8B"
+         "D=c:\\ND.PFM\r\nZ=c:\\Z.PFM\r\n",
+         O::Loaded,
+         {"A", "Z",
+          "\x83\x69\x81[\x83\x8B"
+          "D"},
+         "A=c:\\A.PFM\r\nZ=c:\\Z.PFM\r\n\x83\x69\x81[\x83\x8B"
+         "D=c:\\ND.PFM\r\n",
+         0,
+         &CodePage932()},
     };
     for (const LoadCase& c : cases) {
-        Built built = Build(c.file);
+        Built built = Build(c.file, *c.codePage);
         EXPECT_EQ(built.build.outcome, c.outcome) << c.what;
         EXPECT_EQ(built.names, c.names) << c.what;
         EXPECT_EQ(built.catalog.FontEntryText, c.entryText) << c.what;

@@ -3,13 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include "code_pages.h"
 #include "font_fixtures.h"
 
 namespace {
 
 MatchResult ByFileNames(TestCatalog& fonts, std::string text, bool merge = false, long start = 0) {
     return MatchByFileNames(fonts.atmList, fonts.selectedList, fonts.fontEntryText, text.data(),
-                            start, merge);
+                            start, merge, WesternCodePage());
 }
 
 MatchResult ByFontNames(TestCatalog& fonts, const std::string& text, bool merge = false) {
@@ -62,7 +63,7 @@ TEST(MatchByFileNames, ReadsAPrinterSectionFromItsStartAndLowersTheText) {
                          "[PostScript,LPT2]\r\nsoftfont1=c:\\c.pfm\r\n";
     const long start = static_cast<long>(winIni.find("softfonts"));
     MatchByFileNames(fonts.atmList, fonts.selectedList, fonts.fontEntryText, winIni.data(), start,
-                     false);
+                     false, WesternCodePage());
     EXPECT_EQ(fonts.selectedList.Names(), Names{"B"});
     EXPECT_EQ(winIni.substr(0, 17), "[postscript,lpt1]");
 }
@@ -138,8 +139,8 @@ TEST(Matching, StopsWithoutLosingAFontWhenAListIsFull) {
     TestCatalog fonts("A=a.pfm\r\nB=b.pfm\r\nC=c.pfm\r\n");
     FullFontList selected(1);
     std::string text = "a.pfm\r\nb.pfm\r\nc.pfm\r\n";
-    const MatchResult result =
-        MatchByFileNames(fonts.atmList, selected, fonts.fontEntryText, text.data(), 0, false);
+    const MatchResult result = MatchByFileNames(fonts.atmList, selected, fonts.fontEntryText,
+                                                text.data(), 0, false, WesternCodePage());
     EXPECT_EQ(result.outcome, MatchOutcome::NoMemory);
     EXPECT_EQ(selected.Names(), Names{"A"});
     EXPECT_EQ(fonts.atmList.Names(), (Names{"B", "C"}));
@@ -149,10 +150,14 @@ TEST(Matching, StopsWithoutLosingAFontWhenAListIsFull) {
 // matches).
 TEST(Matching, IndexedSearchAgreesWithThePlainScan) {
     const char* catalog = "A=c:\\p\\xab.pfm;c.pfm\r\nB=ab.pfm\r\n;D=d.pfm\r\nC=c.pfm,[e.pfm\r\n"
-                          "E=e.pfm\r\nF=\xC0.pfm\r\n";
-    const EntryTextSearch search(catalog);
-    for (const char* pattern :
-         {"ab.pfm", "xab.pfm", "c.pfm", "d.pfm", "e.pfm", ",[e.pfm", "\xE0.pfm", ".pfm",
-          "c:\\p\\xab.pfm", "e.PFM", "b.pfm\r\n;d", "=", "a", "zz", ""})
-        EXPECT_EQ(search.Find(pattern), FindTextNoCase(catalog, 0, pattern)) << pattern;
+                          "E=e.pfm\r\nF=\xC0.pfm\r\nG=\x83pfm.pfm\r\nH=\x81[\x95\\h.PFM\r\n";
+    for (const CodePage* codePage : {&WesternCodePage(), &CodePage932()}) {
+        const EntryTextSearch search(catalog, *codePage);
+        for (const char* pattern :
+             {"ab.pfm", "xab.pfm", "c.pfm", "d.pfm", "e.pfm", ",[e.pfm", "\xE0.pfm", ".pfm",
+              "c:\\p\\xab.pfm", "e.PFM", "b.pfm\r\n;d", "=", "a", "zz", "", "pfm.pfm",
+              "\x95\\h.pfm", "h.pfm", "\x81[\x95"})
+            EXPECT_EQ(search.Find(pattern), FindTextNoCase(catalog, 0, pattern, *codePage))
+                << pattern;
+    }
 }

@@ -38,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     VectorFontList list(AsciiNameOrder);
     list.AddSorted("stale");
     FontCatalog catalog;
-    CatalogBuild build = BuildFontCatalog(text.data(), list, AsciiNameOrder, catalog);
+    CatalogBuild build =
+        BuildFontCatalog(text.data(), list, AsciiNameOrder, catalog, WesternCodePage());
 
     if (build.outcome != CatalogOutcome::Loaded) {
         Check(list.Count() == 0 && catalog.FontEntryText.empty());

@@ -1,0 +1,9 @@
+// The system's ANSI code page, as the text routines need it: every text the program reads or
+// writes (ATM.INI, WIN.INI, list files, the list boxes' names) is in it.
+#pragma once
+
+#include "catalog/code_page.h"
+
+// Asked of the system once, at the first call: its lead bytes (IsDBCSLeadByte) and how it
+// lowers each single byte (CharLowerBuffA).
+const CodePage& SystemCodePage();
