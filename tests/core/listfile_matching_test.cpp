@@ -8,9 +8,10 @@
 
 namespace {
 
-MatchResult ByFileNames(TestCatalog& fonts, std::string text, bool merge = false, long start = 0) {
+MatchResult ByFileNames(TestCatalog& fonts, std::string text, bool merge = false, long start = 0,
+                        const CodePage& codePage = WesternCodePage()) {
     return MatchByFileNames(fonts.atmList, fonts.selectedList, fonts.fontEntryText, text.data(),
-                            start, merge, WesternCodePage());
+                            start, merge, codePage);
 }
 
 MatchResult ByFontNames(TestCatalog& fonts, const std::string& text, bool merge = false) {
@@ -26,6 +27,7 @@ TEST(MatchByFileNames, FindsEachFontByTheFirstCatalogueLineNamingItsPfm) {
         const char* catalog;
         const char* text;
         Names selected, unmatched;
+        const CodePage* codePage = &WesternCodePage();
     } rows[] = {
         // letter case and folder do not count, only the file name
         {"Abc=c:\\psfonts\\pfm\\abc.pfm\r\n", "softfont1=D:\\OTHER\\ABC.PFM\r\n", {"Abc"}, {}},
@@ -46,10 +48,22 @@ TEST(MatchByFileNames, FindsEachFontByTheFirstCatalogueLineNamingItsPfm) {
         {"A=a.pfm\r\n", "softfonts=3\r\nATM=placeholder\r\n\r\n", {}, {}},
         // a '[' in the text ends the reading
         {"A=a.pfm\r\nB=b.pfm\r\n", "a.pfm\r\n[Next]\r\nb.pfm\r\n", {"A"}, {}},
+        // letters pair as the code page pairs them: Ч Я Ё Ђ in Cyrillic, Ť Ł in Central
+        // European; џ and ź stay apart from я and ˙
+        {"\xD7=c:\\\xD7\xDF.PFM\r\nE=c:\\\xA8\x80.PFM\r\n",
+         "\xF7\xFF.pfm\r\n\xB8\x90.pfm\r\n",
+         {"E", "\xD7"},
+         {},
+         &CodePage1251()},
+        {"A=\x9F.pfm\r\n", "\xFF.pfm\r\n", {}, {"\xFF.pfm"}, &CodePage1251()},
+        {"T=\x8D\xA3.PFM\r\n", "\x9D\xB3.pfm\r\n", {"T"}, {}, &CodePage1250()},
+        {"Z=\x9F.pfm\r\n", "\xFF.pfm\r\n", {}, {"\xFF.pfm"}, &CodePage1250()},
+        // Shift-JIS: the second byte of a character is no letter (83 41 is not 83 61)
+        {"A=\x83\x61.pfm\r\n", "\x83\x41.PFM\r\n", {}, {"\x83\x41.pfm"}, &CodePage932()},
     };
     for (const auto& row : rows) {
         TestCatalog fonts(row.catalog);
-        const MatchResult result = ByFileNames(fonts, row.text);
+        const MatchResult result = ByFileNames(fonts, row.text, false, 0, *row.codePage);
         EXPECT_EQ(fonts.selectedList.Names(), row.selected) << row.text;
         EXPECT_EQ(result.unmatched, row.unmatched) << row.text;
         EXPECT_EQ(result.movedCount, static_cast<int>(row.selected.size())) << row.text;

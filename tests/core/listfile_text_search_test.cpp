@@ -20,6 +20,25 @@ TEST(FoldCase, PairsTheAnsiLettersItKnows) {
         EXPECT_EQ(WesternCodePage().Fold(row.byte), row.folded) << std::hex << int(row.byte);
 }
 
+// Two-byte characters stay as they are, also when their second byte is a capital letter;
+// half-width katakana (0xA1..0xDF) have no case.
+TEST(FoldText, FoldsSingleByteCharactersOnly) {
+    const struct {
+        const CodePage* codePage;
+        std::string text, folded;
+    } rows[] = {
+        {&CodePage932(), "\x8A\x41\xC0Z\x81", "\x8A\x41\xC0z\x81"},
+        {&WesternCodePage(), "\x8A\x41\xC0Z\x81",
+         "\x9A"
+         "a\xE0z\x81"},
+    };
+    for (const auto& row : rows) {
+        std::string text = row.text;
+        FoldText(text.data(), *row.codePage);
+        EXPECT_EQ(text, row.folded) << row.text;
+    }
+}
+
 TEST(FindTextNoCase, FindsFoldedTextOutsideCommentsBeforeAnyBracket) {
     const struct {
         const char* text;
