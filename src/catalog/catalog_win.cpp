@@ -37,8 +37,7 @@ bool LoadAtmCatalog(HWND atmList) {
     CatalogBuild build;
     {
         RedrawOff quiet(list);
-        build = BuildFontCatalog(text.data(), list, ListBoxNameOrder, Catalog, SystemCodePage(),
-                                 ListBoxNameKey);
+        build = BuildFontCatalog(text.data(), list, Catalog, SystemCodePage());
     }
     switch (build.outcome) {
     case CatalogOutcome::NoFontsSection:

@@ -29,7 +29,7 @@ std::string SampleCatalog(bool sjis) {
     file.append(10, '\0');
     VectorFontList list(AsciiNameOrder);
     FontCatalog catalog;
-    BuildFontCatalog(file.data(), list, AsciiNameOrder, catalog, WesternCodePage());
+    BuildFontCatalog(file.data(), list, catalog, WesternCodePage());
     return catalog.FontEntryText;
 }
 
