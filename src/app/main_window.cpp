@@ -9,6 +9,7 @@
 #include "app/settings.h"
 #include "app/shell_hooks.h"
 #include "app/status_panel.h"
+#include "app/system_code_page.h"
 #include "catalog/catalog_win.h"
 #include "controls/font_sample.h"
 #include "controls/toolbar.h"
@@ -22,7 +23,7 @@ HFONT CreateListFont() {
     LOGFONTA font = {};
     font.lfHeight = 15;
     font.lfWeight = FW_NORMAL;
-    font.lfCharSet = ANSI_CHARSET;
+    font.lfCharSet = SystemCharset();
     font.lfPitchAndFamily = DEFAULT_PITCH | FF_SWISS;
     lstrcpyA(font.lfFaceName, "Arial");
     return CreateFontIndirectA(&font);

@@ -7,3 +7,7 @@
 // Asked of the system once, at the first call: its lead bytes (IsDBCSLeadByte) and how it
 // lowers each single byte (CharLowerBuffA).
 const CodePage& SystemCodePage();
+
+// The character set of fonts that draw text of the system's code page: names are drawn in it (a
+// font of ANSI_CHARSET shows the bytes of any other code page as Western letters).
+unsigned char SystemCharset();

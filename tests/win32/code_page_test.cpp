@@ -58,7 +58,28 @@ std::string FilesOf(const std::vector<Font>& fonts, const std::string& name) {
     return {};
 }
 
+// The font the lists draw their names in.
+LOGFONTA ListFont() {
+    LOGFONTA font = {};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(App.AtmList, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+    return font;
+}
+
+BYTE ListCharset() {
+    return ListFont().lfCharSet;
+}
+
 } // namespace
+
+// The Western code page, in which the program runs everywhere else: Arial of its own character
+// set, as ever.
+TEST_F(MarlixTest, ListsDrawNamesInArialOfTheWesternCharacterSet) {
+    ASSERT_EQ(GetACP(), 1252u);
+    ASSERT_TRUE(CreateMainWindow());
+    EXPECT_EQ(ListCharset(), ANSI_CHARSET);
+    EXPECT_STREQ(ListFont().lfFaceName, "Arial");
+}
 
 class CodePageTest : public WinIniTest {
   protected:
@@ -90,9 +111,11 @@ class CodePage932 : public CodePageTest {
     }
 };
 
-TEST_F(CodePage932, EveryFontOfTheCatalogueIsListed) {
+// Drawn in a font of the Western character set, the names would show as Western letters.
+TEST_F(CodePage932, EveryFontOfTheCatalogueIsListedInAJapaneseFont) {
     ASSERT_TRUE(CreateMainWindow());
     EXPECT_EQ(Sorted(Items(App.AtmList)), Sorted(NamesOf(JapaneseFonts)));
+    EXPECT_EQ(ListCharset(), SHIFTJIS_CHARSET);
 }
 
 TEST_F(CodePage932, AListInEachFormSelectsEveryFont) {
@@ -164,6 +187,7 @@ TEST_F(CodePage1251, PfmNamesMatchInTheOtherLetterCase) {
                  "C=d:\\\x90\x9A\xA2\xBE.pfm\r\nD=d:\\\xE0\xE1.pfm\r\n[EndFonts]\r\n");
     EXPECT_EQ(Sorted(Items(App.SelectedList)),
               (Names{"Cyr Four", "Cyr One", "Cyr Three", "Cyr Two"}));
+    EXPECT_EQ(ListCharset(), RUSSIAN_CHARSET);
 }
 
 TEST_F(CodePage1250, PfmNamesMatchInTheOtherLetterCase) {
@@ -175,4 +199,5 @@ TEST_F(CodePage1250, PfmNamesMatchInTheOtherLetterCase) {
     OpenListText("[Fonts]\r\nA=D:\\\x8D\xA3.PFM\r\nB=D:\\\x8F\xAF.PFM\r\n"
                  "C=D:\\\xA5\xAA.PFM\r\nD=D:\\\xC9\xC1.PFM\r\n[EndFonts]\r\n");
     EXPECT_EQ(Sorted(Items(App.SelectedList)), (Names{"CE Four", "CE One", "CE Three", "CE Two"}));
+    EXPECT_EQ(ListCharset(), EASTEUROPE_CHARSET);
 }
