@@ -31,8 +31,16 @@ void FoldText(char* text, const CodePage& codePage) {
 long FindTextNoCase(const char* text, long offset, const char* pattern, const CodePage& codePage) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(text);
     const auto* wanted = reinterpret_cast<const unsigned char*>(pattern);
+    const auto& lower = codePage.lower;
+    const bool twoByte = codePage.hasLeadBytes;
     for (long at = offset;;) {
         const unsigned char byte = bytes[at];
+        // Most bytes begin no match and end nothing: they are passed at once. (A lead byte folds
+        // to itself, so the first byte of a character is compared folded either way.)
+        if (lower[byte] != wanted[0] && byte > ';' && byte != '[') {
+            at += twoByte ? static_cast<long>(codePage.CharLength(text + at)) : 1;
+            continue;
+        }
         if (byte == 0 || byte == '[')
             return NotFound;
         if (byte == ';') {
@@ -42,8 +50,8 @@ long FindTextNoCase(const char* text, long offset, const char* pattern, const Co
             at = static_cast<long>(lineFeed - text) + 1;
             continue;
         }
-        const std::size_t length = codePage.CharLength(text + at);
-        if ((length == 1 ? codePage.Fold(byte) : byte) == wanted[0]) {
+        const long length = twoByte ? static_cast<long>(codePage.CharLength(text + at)) : 1;
+        if (lower[byte] == wanted[0]) {
             // The second byte of a character is compared as it stands, as FoldText leaves it.
             bool second = length == 2;
             long matched = 1;
@@ -51,15 +59,14 @@ long FindTextNoCase(const char* text, long offset, const char* pattern, const Co
                 const unsigned char next = bytes[at + matched];
                 if (next == 0)
                     return NotFound;
-                const bool plain = second || codePage.CharLength(text + at + matched) == 2;
-                if ((plain ? next : codePage.Fold(next)) != wanted[matched])
+                if ((second ? next : lower[next]) != wanted[matched])
                     break;
-                second = !second && codePage.CharLength(text + at + matched) == 2;
+                second = twoByte && !second && codePage.CharLength(text + at + matched) == 2;
             }
             if (wanted[matched] == 0)
                 return at + 1;
         }
-        at += static_cast<long>(length);
+        at += length;
     }
 }
 
