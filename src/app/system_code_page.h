@@ -4,8 +4,8 @@
 
 #include "catalog/code_page.h"
 
-// Asked of the system once, at the first call: its lead bytes (IsDBCSLeadByte) and how it
-// lowers each single byte (CharLowerBuffA).
+// Asked of the system once, at the first call: its lead bytes (IsDBCSLeadByteEx) and how it
+// lowers each single byte (CharLowerA).
 const CodePage& SystemCodePage();
 
 // The character set of fonts that draw text of the system's code page: names are drawn in it (a
