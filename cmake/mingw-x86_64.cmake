@@ -8,4 +8,10 @@ set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# Debian's plain `wine` starts the 32-bit loader whenever wine32 is installed, which fails on a
+# host that runs no 32-bit programs: x86_64 programs go to the 64-bit loader.
+if(EXISTS /usr/lib/wine/wine64)
+    set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)
+else()
+    set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+endif()

@@ -22,10 +22,11 @@ target_link_libraries(marlix_shell PUBLIC marlix_core comctl32 comdlg32 gdi32 sh
 target_compile_definitions(marlix_shell PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX STRICT)
 target_include_directories(marlix_shell PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res)
 
-set(MARLIX_PROGRAM_SOURCES src/app/winmain.cpp src/app/runtime_parts.cpp src/app/runtime_parts_cow.cpp)
+include(${CMAKE_SOURCE_DIR}/src/start/sources.cmake)
+set(MARLIX_PROGRAM_SOURCES src/app/winmain.cpp ${MARLIX_START_SOURCES})
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     # The 32-bit program's own entry point, in place of the runtime's start-up (CMOV).
-    list(APPEND MARLIX_PROGRAM_SOURCES src/app/program_start.cpp)
+    list(APPEND MARLIX_PROGRAM_SOURCES ${MARLIX_START_ENTRY_SOURCE})
     set(MARLIX_PROGRAM_ENTRY -Wl,-e,_MarlixStart)
 endif()
 add_executable(marlix32 WIN32 ${MARLIX_PROGRAM_SOURCES} ${MARLIX_RESOURCES})

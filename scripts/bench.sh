@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Times the shipped exe (i686, preset win32) and the x86_64 exe (preset win64) side by side under
 # wine, driven from outside with 1001 fonts (tools/win32/bench_programs.cpp), each against a bare
-# window program of its own build; prints a table of medians over ROUNDS rounds (default 7).
+# window program of its own build; prints a table of medians over ROUNDS rounds (default 7). On a
+# host that cannot run 32-bit Windows programs it times the x86_64 rows alone, and says so.
 # Uses its own wine prefix, build/wine-bench, with demo/win.ini as its WIN.INI, and draws as
 # Windows 95 to 2000 do, without wine's default visual style: under that style every scroll bar
 # drawn costs about 3 ms, which the program's users never pay (--styled keeps it).
@@ -25,48 +26,70 @@ while [ $# -gt 0 ]; do
     shift
 done
 
-for preset in win32 win64 win32-tests; do
-    [ -f "build/$preset/CMakeCache.txt" ] || cmake --preset "$preset" >/dev/null
-done
-cmake --build --preset win32 -j2 --target marlix32 >/dev/null
-cmake --build --preset win64 -j2 --target marlix32 bare_window bench_programs >/dev/null
-cmake --build build/win32-tests -j2 --target bare_window >/dev/null
+wine_template_prefix
+# The i686 rows need a host that runs 32-bit Windows programs.
+presets="win32 win64"
+if ! wine_runs_i686; then
+    presets="win64"
+    echo "bench: the x86_64 rows alone: the shipped i686 exe cannot run here, because" \
+        "$(wine_i686_reason)"
+fi
+log="$root/build/bench-build.log"
+# Builds marlix32.exe of the presets in the current folder.
+build_programs() {
+    local preset
+    for preset in $presets; do
+        { [ -f "build/$preset/CMakeCache.txt" ] || cmake --preset "$preset"; } >"$log" 2>&1 \
+            && cmake --build --preset "$preset" -j2 --target marlix32 >>"$log" 2>&1 \
+            || step_failed "the build of marlix32.exe (preset $preset) in $PWD" "$log"
+    done
+}
+build_programs
+# The bare window program of each build, and the bench tool.
+build_tools() {
+    cmake --build --preset win64 -j2 --target bare_window bench_programs || return 1
+    [ "$presets" = win64 ] && return 0
+    { [ -f build/win32-tests/CMakeCache.txt ] || cmake --preset win32-tests; } \
+        && cmake --build build/win32-tests -j2 --target bare_window
+}
+build_tools >"$log" 2>&1 || step_failed "the build of the bench tools" "$log"
 bare32="Z:$root/build/win32-tests/tools/win32/bare_window.exe"
 bare64="Z:$root/build/win64/tools/win32/bare_window.exe"
+# The rows of one commit's exes: label suffix, then the folder holding build/.
+add_rows() {
+    [ "$presets" = win64 ] || programs+=("i686$1" "Z:$2/build/win32/marlix32.exe" "$bare32")
+    programs+=("x86_64$1" "Z:$2/build/win64/marlix32.exe" "$bare64")
+}
 programs=()
 if [ -n "$against" ]; then
     old="$root/build/bench-against"
     [ -d "$old" ] || git worktree add -q --detach "$old" "$against"
     git -C "$old" checkout -q --detach "$against"
-    for preset in win32 win64; do
-        (cd "$old" && cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" -j2 \
-            --target marlix32 >/dev/null)
-    done
-    programs+=("i686 $against" "Z:$old/build/win32/marlix32.exe" "$bare32"
-               "x86_64 $against" "Z:$old/build/win64/marlix32.exe" "$bare64")
+    (cd "$old" && build_programs)
+    add_rows " $against" "$old"
 fi
-programs+=("i686" "Z:$root/build/win32/marlix32.exe" "$bare32"
-           "x86_64" "Z:$root/build/win64/marlix32.exe" "$bare64")
+add_rows "" "$root"
 
-wine_template_prefix
 export WINEPREFIX="$root/build/wine-bench"
 wine_fresh_prefix "$WINEPREFIX"
 cp demo/win.ini "$WINEPREFIX/drive_c/windows/"
 if [ $styled -eq 0 ]; then
-    wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' /v ThemeActive \
+    wine64 reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' /v ThemeActive \
         /d 0 /f >/dev/null 2>&1
     wineserver -w
 fi
 
 cat > build/run-bench.sh <<INNER
 set -u
+source scripts/wine-env.sh
+export WINEPREFIX="$WINEPREFIX"
 wineserver -p
 # Warm-up: the first program that makes a window starts wine's helper processes.
-wine "$root/build/win64/tools/win32/bare_window.exe" </dev/null >/dev/null 2>&1 &
+wine64 "$root/build/win64/tools/win32/bare_window.exe" </dev/null >/dev/null 2>&1 &
 sleep 3
 wineserver -k; wineserver -p
 # Output to a file, not a pipe: wine's helper processes keep a pipe open after the tool ends.
-wine "$root/build/win64/tools/win32/bench_programs.exe" $rounds 'C:\\bench1001.mxf' \
+wine64 "$root/build/win64/tools/win32/bench_programs.exe" $rounds 'C:\\bench1001.mxf' \
     $(printf '"%s" ' "${programs[@]}") </dev/null >build/bench.log 2>&1
 code=\$?
 wineserver -k

@@ -11,6 +11,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 cd "$here/.."
+source "$here/wine-env.sh"
 zip_file=${1:-$(ls -t dist/marlix32-*-win32.zip 2>/dev/null | head -n 1)}
 [ -f "$zip_file" ] || { echo "package smoke: no package (run scripts/package.sh)"; exit 1; }
 [ -n "${WINEPREFIX:-}" ] || { echo "package smoke: WINEPREFIX is not set"; exit 1; }
@@ -27,12 +28,12 @@ cp demo/atm.ini demo/win.ini "$WINEPREFIX/drive_c/windows/"
 
 # Output to a file, not a pipe: wine's helper processes keep the pipe open after the probe ends.
 status=0
-wine build/win64/tools/win32/start_probe.exe "Z:$unpacked/marlix32.exe" 35 \
+wine64 build/win64/tools/win32/start_probe.exe "Z:$unpacked/marlix32.exe" 35 \
     </dev/null >"$unpacked/probe.log" 2>&1 || status=$?
 if [ $status -eq 0 ]; then
     mkdir -p "$unpacked/my lists"
     cp demo/sample.mxf "$unpacked/my lists/"
-    wine build/win64/tools/win32/start_probe.exe "Z:$unpacked/marlix32.exe" 30 \
+    wine64 build/win64/tools/win32/start_probe.exe "Z:$unpacked/marlix32.exe" 30 \
         "Z:$unpacked/my lists/sample.mxf" 5 </dev/null >>"$unpacked/probe.log" 2>&1 || status=$?
 fi
 tr -d '\r' <"$unpacked/probe.log" | sed 's/^/package smoke: /'

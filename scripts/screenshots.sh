@@ -21,7 +21,7 @@ shoot() { # name, then the tool's options
     shift
     rm -f build/shots/ready
     xvfb-run -a -s "-screen 0 800x600x24" bash -c '
-        wine build/win64/tools/win32/shoot_main_window.exe "Z:$PWD/build/shots/ready" "$@" \
+        "$WINE64" build/win64/tools/win32/shoot_main_window.exe "Z:$PWD/build/shots/ready" "$@" \
             </dev/null >/dev/null 2>&1 &
         for _ in $(seq 100); do [ -s build/shots/ready ] && break; sleep 0.1; done
         sleep 0.3

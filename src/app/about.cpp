@@ -5,9 +5,9 @@
 
 #include <cstring>
 
-#include "app/language.h"
-#include "app/late_libraries.h"
 #include "app/main_window.h"
+#include "base/language.h"
+#include "base/late_libraries.h"
 #include "resource.h"
 
 namespace {
@@ -37,12 +37,12 @@ DWORD CALLBACK ReadResource(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* 
 // Streams the About text of the current language into the rich-edit control.
 void StreamAboutText(HWND richEdit) {
     int id = Language.LanguageOffset == 300 ? IDR_ABOUT_TEXT_SPANISH : IDR_ABOUT_TEXT;
-    HRSRC found = FindResourceA(App.ProgramInstance, MAKEINTRESOURCEA(id), "RTF");
-    HGLOBAL loaded = found ? LoadResource(App.ProgramInstance, found) : nullptr;
+    HRSRC found = FindResourceA(ProgramInstance, MAKEINTRESOURCEA(id), "RTF");
+    HGLOBAL loaded = found ? LoadResource(ProgramInstance, found) : nullptr;
     const char* text = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
     if (!text)
         return;
-    ResourceCursor cursor = {text, SizeofResource(App.ProgramInstance, found)};
+    ResourceCursor cursor = {text, SizeofResource(ProgramInstance, found)};
     EDITSTREAM stream = {};
     stream.dwCookie = reinterpret_cast<DWORD_PTR>(&cursor);
     stream.pfnCallback = ReadResource;
@@ -52,7 +52,7 @@ void StreamAboutText(HWND richEdit) {
 }
 
 void StartAnimation(HWND animation) {
-    if (SendMessageA(animation, ACM_OPENA, reinterpret_cast<WPARAM>(App.ProgramInstance),
+    if (SendMessageA(animation, ACM_OPENA, reinterpret_cast<WPARAM>(ProgramInstance),
                      reinterpret_cast<LPARAM>(MAKEINTRESOURCEA(IDR_ABOUT_ANIMATION))))
         SendMessageA(animation, ACM_PLAY, static_cast<WPARAM>(-1), MAKELPARAM(0, 0xFFFF));
 }
@@ -64,8 +64,7 @@ INT_PTR RunAboutBox(HWND owner) {
     // their libraries are loaded for this box alone.
     LateInitCommonControls();
     LateLoadRichEdit();
-    return DialogBoxParamA(App.ProgramInstance, MAKEINTRESOURCEA(IDD_ABOUT), owner, AboutDlgProc,
-                           0);
+    return DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_ABOUT), owner, AboutDlgProc, 0);
 }
 
 INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {

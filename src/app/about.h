@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "app/exports.h"
+#include "base/exports.h"
 
 // Runs the About box modally; returns how it ended (1 from Close).
 INT_PTR RunAboutBox(HWND owner);

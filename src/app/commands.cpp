@@ -2,11 +2,15 @@
 // notification arrives as one id and is handed to the operation that does its work.
 #include "app/commands.h"
 
+#include <new>
+
 #include "app/about.h"
-#include "app/help.h"
-#include "app/language.h"
+#include "app/language_menu.h"
 #include "app/main_window.h"
-#include "app/settings.h"
+#include "app/status_panel.h"
+#include "base/help.h"
+#include "base/language.h"
+#include "base/settings.h"
 #include "catalog/catalog_win.h"
 #include "controls/font_sample.h"
 #include "controls/toolbar.h"
@@ -16,6 +20,17 @@
 #include "winini/section_dialog.h"
 
 namespace {
+
+// What a command changed that the toolbar shows, for the table to set once the command returns
+// and the selected count is up to date.
+enum class ToolbarChange {
+    None,
+    Added,        // fonts were added: Add greys, both save buttons apply
+    Removed,      // fonts were removed: Remove greys, the save buttons too when none is left
+    Opened,       // a list was read into the SelectedList: both save buttons apply
+    AtmSelected,  // the AtmList has a selection: Add applies
+    ListSelected, // the SelectedList has a selection: Remove applies
+};
 
 void EnableButton(int buttonId) {
     SendMessageA(App.Toolbar, WM_COMMAND, ToolbarEnable, buttonId);
@@ -40,46 +55,72 @@ void EnableSaveButtons() {
     EnableButton(ButtonSaveWinIni);
 }
 
-void OpenNamedList(HWND window, bool merge) {
-    App.MergeNextDrop = false;
-    if (OpenListFile(window, merge))
+void ShowToolbarChange(ToolbarChange change) {
+    switch (change) {
+    case ToolbarChange::None:
+        break;
+    case ToolbarChange::Added:
+        DisableButton(ButtonAdd);
         EnableSaveButtons();
-}
-
-void AskAndOpenList(HWND window, bool merge) {
-    if (AskListFileName(window, AskOpen))
-        OpenNamedList(window, merge);
-}
-
-void SaveList(HWND window, int mode) {
-    SaveListFile(window, App.SelectedList, mode);
-}
-
-void AddFonts() {
-    MoveSelectedFonts(App.SelectedList, App.AtmList);
-    DisableButton(ButtonAdd);
-    EnableSaveButtons();
-}
-
-void RemoveFonts() {
-    MoveSelectedFonts(App.AtmList, App.SelectedList);
-    DisableButton(ButtonRemove);
-    if (App.SelectedFontCount == 0) {
-        DisableButton(ButtonSaveList);
-        DisableButton(ButtonSaveWinIni);
+        break;
+    case ToolbarChange::Removed:
+        DisableButton(ButtonRemove);
+        if (App.SelectedFontCount == 0) {
+            DisableButton(ButtonSaveList);
+            DisableButton(ButtonSaveWinIni);
+        }
+        break;
+    case ToolbarChange::Opened:
+        EnableSaveButtons();
+        break;
+    case ToolbarChange::AtmSelected:
+        EnableButton(ButtonAdd);
+        break;
+    case ToolbarChange::ListSelected:
+        EnableButton(ButtonRemove);
+        break;
     }
 }
 
-void AddAllFonts() {
-    SelectFirstItems(App.AtmList,
-                     static_cast<long>(Catalog.CatalogFontCount - App.SelectedFontCount));
-    AddFonts();
+ToolbarChange OpenNamedList(HWND window, bool merge) {
+    App.MergeNextDrop = false;
+    return OpenListFile(window, MainWindowLists(), merge) ? ToolbarChange::Opened
+                                                          : ToolbarChange::None;
 }
 
-void NewList() {
+ToolbarChange AskAndOpenList(HWND window, bool merge) {
+    if (!AskListFileName(window, AskOpen))
+        return ToolbarChange::None;
+    return OpenNamedList(window, merge);
+}
+
+ToolbarChange OpenWinIniSection(HWND window) {
+    const bool opened =
+        RunSectionDialog(window, SectionOpen, MainWindowLists()) == 1 && SectionDialog.opened;
+    // The SelectedList may hold fonts now: both of its save buttons apply.
+    return opened ? ToolbarChange::Opened : ToolbarChange::None;
+}
+
+ToolbarChange AddFonts() {
+    MoveSelectedFonts(App.SelectedList, App.AtmList);
+    return ToolbarChange::Added;
+}
+
+ToolbarChange RemoveFonts() {
+    MoveSelectedFonts(App.AtmList, App.SelectedList);
+    return ToolbarChange::Removed;
+}
+
+ToolbarChange AddAllFonts() {
+    SelectFirstItems(App.AtmList,
+                     static_cast<long>(Catalog.CatalogFontCount - App.SelectedFontCount));
+    return AddFonts();
+}
+
+ToolbarChange NewList(HWND window) {
     SelectFirstItems(App.SelectedList, static_cast<long>(App.SelectedFontCount));
-    UpdateWindowTitle(false);
-    RemoveFonts();
+    UpdateWindowTitle(window, false);
+    return RemoveFonts();
 }
 
 // The sample of the one font selected in the list the user worked in last, else in either list.
@@ -93,7 +134,7 @@ void ShowSampleOfSelection() {
     else if (SelectedItemCount(App.SelectedList) == 1)
         list = App.SelectedList;
     if (list)
-        App.FontSampleWindow = ShowFontSample(list);
+        FontSample.FontSampleWindow = ShowFontSample(list);
 }
 
 void ToggleAlwaysOnTop(HWND window) {
@@ -111,58 +152,51 @@ void SwitchLanguage(HWND window, int offset) {
 }
 
 // A list box reports a change: a double click moves its selection, any other report with a
-// selection makes the list the active one and its move button usable.
-void OnListNotification(int listId, int code) {
+// selection makes the list the active one and its move button usable. The list that takes the
+// focus is the one the main window gives it back to.
+ToolbarChange OnListNotification(int listId, int code) {
     CloseFontSample();
     const bool fromAtmList = listId == IDC_ATM_LIST;
-    if (code == LBN_DBLCLK) {
-        if (fromAtmList)
-            AddFonts();
-        else
-            RemoveFonts();
-        return;
-    }
-    if (SelectedItemCount(fromAtmList ? App.AtmList : App.SelectedList) == 0)
-        return;
-    EnableButton(fromAtmList ? ButtonAdd : ButtonRemove);
+    HWND list = fromAtmList ? App.AtmList : App.SelectedList;
+    if (code == LBN_SETFOCUS)
+        App.FocusList = list;
+    if (code == LBN_DBLCLK)
+        return fromAtmList ? AddFonts() : RemoveFonts();
+    if (SelectedItemCount(list) == 0)
+        return ToolbarChange::None;
     App.ActiveList = listId;
+    return fromAtmList ? ToolbarChange::AtmSelected : ToolbarChange::ListSelected;
 }
 
 const char EmptyKeyword[] = "";
 
-} // namespace
-
-void OnCommand(HWND window, int id, int notifyCode) {
+ToolbarChange RunCommand(HWND window, int id, int notifyCode) {
     switch (id) {
     case IDM_EXIT:
         DestroyWindow(window);
         break;
     case IDM_OPEN_LIST:
-        AskAndOpenList(window, false);
-        break;
+        return AskAndOpenList(window, false);
     case IDM_OPEN_NAMED_LIST:
-        OpenNamedList(window, false);
-        break;
+        return OpenNamedList(window, false);
     case IDM_MERGE_LIST:
-        AskAndOpenList(window, true);
-        break;
+        return AskAndOpenList(window, true);
     case IDM_MERGE_NAMED_LIST:
-        OpenNamedList(window, true);
-        break;
+        return OpenNamedList(window, true);
     case IDM_ARM_MERGE:
         App.MergeNextDrop = true;
         break;
     case IDM_SAVE_LIST:
-        SaveList(window, ListFile.CurrentListTitle[0] ? SaveToCurrent : SaveAs);
+        SaveListFile(window, MainWindowLists(),
+                     ListFile.CurrentListTitle[0] ? SaveToCurrent : SaveAs);
         break;
     case IDM_SAVE_LIST_AS:
-        SaveList(window, SaveAs);
+        SaveListFile(window, MainWindowLists(), SaveAs);
         break;
     case IDM_OPEN_WININI:
-        RunSectionDialog(window, SectionOpen);
-        break;
+        return OpenWinIniSection(window);
     case IDM_SAVE_WININI:
-        RunSectionDialog(window, SectionSave);
+        RunSectionDialog(window, SectionSave, MainWindowLists());
         break;
     case IDM_PRINT_LIST:
         RunPrintCommand(window);
@@ -171,17 +205,13 @@ void OnCommand(HWND window, int id, int notifyCode) {
         KWGetPrintSetup(window);
         break;
     case IDM_ADD_FONTS:
-        AddFonts();
-        break;
+        return AddFonts();
     case IDM_REMOVE_FONTS:
-        RemoveFonts();
-        break;
+        return RemoveFonts();
     case IDM_ADD_ALL_FONTS:
-        AddAllFonts();
-        break;
+        return AddAllFonts();
     case IDM_NEW_LIST:
-        NewList();
-        break;
+        return NewList(window);
     case IDM_SHOW_SAMPLE:
         ShowSampleOfSelection();
         break;
@@ -213,10 +243,29 @@ void OnCommand(HWND window, int id, int notifyCode) {
         break;
     case IDC_ATM_LIST:
     case IDC_SELECTED_LIST:
-        OnListNotification(id, notifyCode);
-        break;
+        return OnListNotification(id, notifyCode);
     case IDC_FONT_SAMPLE:
         CloseFontSample();
         break;
     }
+    return ToolbarChange::None;
+}
+
+} // namespace
+
+void OnCommand(HWND window, int id, int notifyCode) {
+    ToolbarChange change = ToolbarChange::None;
+    try {
+        change = RunCommand(window, id, notifyCode);
+    } catch (const std::bad_alloc&) {
+        // Memory ran out in the middle of a command: the lists still hold every font once, and
+        // a list file that was not read or written whole does not become the current one.
+        ReportFailure(window, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
+        ListFile = SettledListFile;
+    }
+    // Every command alike: the selected count follows the SelectedList, then the toolbar
+    // follows what the command did. (Exit has destroyed the window and its lists by now.)
+    if (App.SelectedList)
+        RefreshSelectedCount(window);
+    ShowToolbarChange(change);
 }

@@ -2,9 +2,9 @@
 // after Alt+M, once the posted command is delivered.
 #include "app/commands.h"
 
-#include "app/late_libraries.h"
 #include "app/main_window.h"
-#include "app/shell_hooks.h"
+#include "base/late_libraries.h"
+#include "base/shell_hooks.h"
 #include "listfile/list_file.h"
 #include "resource.h"
 

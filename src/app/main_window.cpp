@@ -5,12 +5,12 @@
 #include <shellapi.h>
 
 #include "app/commands.h"
-#include "app/language.h"
-#include "app/settings.h"
-#include "app/shell_hooks.h"
+#include "app/language_menu.h"
 #include "app/status_panel.h"
-#include "app/system_code_page.h"
-#include "catalog/catalog_win.h"
+#include "base/language.h"
+#include "base/settings.h"
+#include "base/shell_hooks.h"
+#include "base/system_code_page.h"
 #include "controls/font_sample.h"
 #include "controls/toolbar.h"
 #include "resource.h"
@@ -40,7 +40,7 @@ HWND CreateFontListBox(HWND parent, int x, int id, HFONT* oldFont) {
                         WS_CHILD | WS_CLIPSIBLINGS | WS_BORDER | WS_VSCROLL | LBS_NOTIFY |
                             LBS_SORT | LBS_MULTIPLESEL | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT,
                         x, 40, 210, ListHeight, parent, reinterpret_cast<HMENU>(INT_PTR(id)),
-                        App.ProgramInstance, nullptr);
+                        ProgramInstance, nullptr);
     *oldFont = reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0));
     SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(App.ListFont), TRUE);
     SubclassFontList(list);
@@ -63,13 +63,13 @@ void OnCreate(HWND window) {
     App.IsAlwaysOnTop = false;
     if (ReadSetting("Options", "AlwaysOnTop", 0) != 0)
         PostMessageA(window, WM_COMMAND, IDM_ALWAYS_ON_TOP, 0);
-    App.FontSampleWindow = nullptr;
+    FontSample.FontSampleWindow = nullptr;
     App.ListFont = CreateListFont();
 
     // The toolbar and the lists never paint over the sample or the balloon standing above them.
     App.Toolbar =
         CreateWindowExA(0, "MXToolBarClass", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0,
-                        450, 29, window, nullptr, App.ProgramInstance, nullptr);
+                        450, 29, window, nullptr, ProgramInstance, nullptr);
     ShowWindow(App.Toolbar, SW_SHOW);
     App.AtmList = CreateFontListBox(window, 10, IDC_ATM_LIST, &App.AtmListOldFont);
     App.SelectedList = CreateFontListBox(window, 230, IDC_SELECTED_LIST, &App.SelectedListOldFont);
@@ -100,14 +100,8 @@ void OnDestroy(HWND window) {
 
 } // namespace
 
-void FocusOtherList(HWND list) {
-    SetFocus(list == App.AtmList ? App.SelectedList : App.AtmList);
-}
-
-void CloseFontSample() {
-    if (App.FontSampleWindow)
-        DestroyWindow(App.FontSampleWindow);
-    App.FontSampleWindow = nullptr;
+MainLists MainWindowLists() {
+    return {App.AtmList, App.SelectedList, Catalog};
 }
 
 LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -3,16 +3,16 @@
 
 #include <windows.h>
 
-#include "app/exports.h"
+#include "base/exports.h"
+#include "base/instance.h"
+#include "catalog/catalog_win.h"
 
 struct MainWindowState {
-    HINSTANCE ProgramInstance = nullptr;
     HWND MainWindow = nullptr;
     HWND Toolbar = nullptr;
     HWND AtmList = nullptr;      // control 1001, the catalogue fonts not selected
     HWND SelectedList = nullptr; // control 1002, the selected fonts
-    HWND FontSampleWindow = nullptr;
-    HWND FocusList = nullptr; // the list that had the keyboard focus last
+    HWND FocusList = nullptr;    // the list that had the keyboard focus last
     HFONT ListFont = nullptr;
     HFONT AtmListOldFont = nullptr;
     HFONT SelectedListOldFont = nullptr;
@@ -23,6 +23,9 @@ struct MainWindowState {
     unsigned long SelectedFontCount = 0;
 };
 extern MainWindowState App;
+
+// What the operations on the two lists work on: the main window's list boxes and the catalogue.
+MainLists MainWindowLists();
 
 // Registers the five window classes in their order; false when any registration fails.
 bool RegisterMarlixClasses(HINSTANCE instance);
@@ -37,9 +40,5 @@ HWND StartMainWindow(HINSTANCE instance, const char* commandLine, int showState)
 void DispatchProgramMessage(MSG& message, HACCEL accelerators);
 // Creates the main window at the stored geometry; WM_CREATE has run when it returns.
 HWND CreateMainWindow();
-// Moves the keyboard focus from one list to the other (Tab, Shift+Tab and F6 in a list).
-void FocusOtherList(HWND list);
-// Destroys FontSampleWindow if it is open and forgets it.
-void CloseFontSample();
 
 MARLIX_EXPORT LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

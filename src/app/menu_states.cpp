@@ -2,9 +2,10 @@
 // Accelerators go through the same states, so a grayed item's key does nothing.
 #include "app/commands.h"
 
-#include "app/language.h"
 #include "app/main_window.h"
+#include "base/language.h"
 #include "catalog/catalog_win.h"
+#include "controls/font_sample.h"
 #include "resource.h"
 
 namespace {

@@ -3,15 +3,16 @@
 
 #include <string>
 
-#include "app/command_line.h"
-#include "app/late_libraries.h"
+#include "base/command_line.h"
+#include "base/late_libraries.h"
 #include "listfile/list_file.h"
 
-#include "app/settings.h"
+#include "base/settings.h"
 #include "controls/balloon.h"
 #include "controls/font_sample.h"
 #include "controls/toolbar.h"
 #include "resource.h"
+#include "winini/winini_file.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ HWND CreateMainWindow() {
         geometry = FitOntoWorkArea(geometry, {area.left, area.top, area.right, area.bottom});
     return CreateWindowExA(WS_EX_OVERLAPPEDWINDOW, "MarlixClass", "Marlix32  by Velquist",
                            WS_OVERLAPPEDWINDOW, geometry.left, geometry.top, geometry.width,
-                           geometry.height, nullptr, nullptr, App.ProgramInstance, nullptr);
+                           geometry.height, nullptr, nullptr, ProgramInstance, nullptr);
 }
 
 void TakeCommandLine(const char* commandLine) {
@@ -68,7 +69,7 @@ void TakeCommandLine(const char* commandLine) {
 
 HWND StartMainWindow(HINSTANCE instance, const char* commandLine, int showState) {
     App = MainWindowState();
-    App.ProgramInstance = instance;
+    ProgramInstance = instance;
     ListFile = SettledListFile = ListFileState();
     TakeCommandLine(commandLine);
     HWND window = CreateMainWindow();
@@ -79,6 +80,8 @@ HWND StartMainWindow(HINSTANCE instance, const char* commandLine, int showState)
     // of the catalogue's load, when the window could not yet take the topmost place.
     if (App.IsAlwaysOnTop)
         SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    // Other programs read WIN.INI too: a whole copy that a cut save left aside goes back now.
+    TakeBackWinIni(window);
     return window;
 }
 

@@ -2,8 +2,8 @@
 // area of the main window.
 #include "app/status_panel.h"
 
-#include "app/language.h"
 #include "app/main_window.h"
+#include "base/language.h"
 #include "catalog/catalog_win.h"
 #include "resource.h"
 
@@ -68,4 +68,10 @@ void UpdateSelectedCount(HWND mainWindow) {
     SetTextColor(dc, Green);
     DrawCount(dc, IDS_SELECTED_COUNT, App.SelectedFontCount, SelectedCountOrigin);
     ReleaseDC(mainWindow, dc);
+}
+
+void RefreshSelectedCount(HWND mainWindow) {
+    if (static_cast<unsigned long>(SendMessageA(App.SelectedList, LB_GETCOUNT, 0, 0)) !=
+        App.SelectedFontCount)
+        UpdateSelectedCount(mainWindow);
 }

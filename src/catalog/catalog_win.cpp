@@ -2,11 +2,10 @@
 
 #include <vector>
 
-#include "app/language.h"
-#include "app/shell_hooks.h"
-#include "app/whole_file.h"
-#include "app/status_panel.h"
-#include "app/system_code_page.h"
+#include "base/language.h"
+#include "base/shell_hooks.h"
+#include "base/system_code_page.h"
+#include "base/whole_file.h"
 #include "catalog/list_box_font_list.h"
 #include "catalog/list_transfer.h"
 #include "resource.h"
@@ -67,12 +66,6 @@ void FreeFontCatalog() {
 
 int MoveSelectedFonts(HWND destination, HWND source) {
     ListBoxFontList to(destination), from(source);
-    int moved;
-    {
-        RedrawOff quietTo(to), quietFrom(from);
-        moved = MoveSelectedFonts(to, from);
-    }
-    if (moved)
-        UpdateSelectedCount(GetParent(source));
-    return moved;
+    RedrawOff quietTo(to), quietFrom(from);
+    return MoveSelectedFonts(to, from);
 }

@@ -7,9 +7,17 @@
 
 extern FontCatalog Catalog;
 
+// What the operations on the two lists work on, handed down by the main window.
+struct MainLists {
+    HWND atmList;      // control 1001: the catalogue fonts not selected
+    HWND selectedList; // control 1002: the selected fonts
+    const FontCatalog& catalog;
+};
+
 // Reads atm.ini from the Windows directory into the catalogue and fills the list box. Every
 // failure is reported to the user (beep, then a message box over the list's parent).
 bool LoadAtmCatalog(HWND atmList);
 void FreeFontCatalog();
-// Moves the selected fonts between the list boxes, then refreshes the selected count.
+// Moves the selected fonts between the list boxes; returns 1 when something moved. The caller
+// refreshes the selected count.
 int MoveSelectedFonts(HWND destination, HWND source);

@@ -83,15 +83,6 @@ CollectedFontNames CollectFontNames(std::vector<FontNameSlot>& table, const char
     return found;
 }
 
-size_t AppendEntryLine(std::string& destination, const char* body, const char* key) {
-    long at = FindEntryLine(body, key);
-    if (at == NotFound)
-        return 0;
-    EntryLine line = EntryLineAt(body + at);
-    Append(destination, line);
-    return line.Size();
-}
-
 namespace {
 
 // A key whose line holds more than the key, its '=' and a line end.

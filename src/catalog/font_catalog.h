@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "catalog/code_page.h"
+#include "base/code_page.h"
 #include "catalog/font_list.h"
 
 constexpr int MaxCatalogFonts = 1001;
@@ -46,11 +46,6 @@ struct CollectedFontNames {
 // Blank lines, comment lines and lines with a ';' or a control byte before their '=' carry no key.
 CollectedFontNames CollectFontNames(std::vector<FontNameSlot>& table, const char* body,
                                     long budget);
-
-// Appends the key's line of the body (the first line that begins with "key=") with its line end,
-// adding one when the body ends without it: LF after a CR, else CR LF. Returns the bytes
-// appended, 0 when the key has no line.
-size_t AppendEntryLine(std::string& destination, const char* body, const char* key);
 
 // Builds the catalogue from a whole ATM.INI text in the code page (modified in place; it must be
 // followed by at least one zero byte) and fills the list, which is emptied first. Afterwards the

@@ -34,8 +34,6 @@ class FontList {
     // The name's sort key in that order (see NameKey); empty when it cannot be made.
     virtual std::string SortKey(const char* name) const = 0;
     virtual void Delete(int index) = 0;
-    // Index of the item whose text equals the name (case-insensitive, as the list compares), or -1.
-    virtual int FindExact(const char* name) const = 0;
     virtual int SelectedCount() const = 0;
     // Indexes of the selected items in ascending order, at most maxItems of them.
     virtual std::vector<int> SelectedItems(int maxItems) const = 0;

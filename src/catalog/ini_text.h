@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "catalog/code_page.h"
+#include "base/code_page.h"
 
 constexpr long NotFound = -2;
 

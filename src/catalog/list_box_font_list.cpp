@@ -55,27 +55,6 @@ void ListBoxFontList::Delete(int index) {
     Send(LB_DELETESTRING, index);
 }
 
-// The list is sorted by its locale's case-insensitive order, so a name is looked up by halving
-// with that same comparison: LB_FINDSTRINGEXACT compares item after item, and serves only when
-// the order cannot be told.
-int ListBoxFontList::FindExact(const char* name) const {
-    int low = 0, high = Count();
-    while (low < high) {
-        const int middle = low + (high - low) / 2;
-        const int order = Compare(Text(middle).c_str(), name);
-        if (order == OrderUnknown)
-            return static_cast<int>(
-                Send(LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(name)));
-        if (order < 0)
-            low = middle + 1;
-        else
-            high = middle;
-    }
-    if (low < Count() && Compare(Text(low).c_str(), name) == 0)
-        return low;
-    return -1;
-}
-
 int ListBoxFontList::SelectedCount() const {
     LRESULT count = Send(LB_GETSELCOUNT);
     return count == LB_ERR ? 0 : static_cast<int>(count);

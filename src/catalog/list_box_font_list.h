@@ -16,7 +16,6 @@ class ListBoxFontList : public FontList {
     int Compare(const char* a, const char* b) const override;
     std::string SortKey(const char* name) const override;
     void Delete(int index) override;
-    int FindExact(const char* name) const override;
     int SelectedCount() const override;
     std::vector<int> SelectedItems(int maxItems) const override;
     void SelectRange(int first, int last, bool select) override;

@@ -24,13 +24,6 @@ void VectorFontList::Delete(int index) {
         items_.erase(items_.begin() + index);
 }
 
-int VectorFontList::FindExact(const char* name) const {
-    for (int i = 0; i < Count(); ++i)
-        if (order_(items_[i].name.c_str(), name) == 0)
-            return i;
-    return -1;
-}
-
 int VectorFontList::SelectedCount() const {
     return static_cast<int>(std::count_if(items_.begin(), items_.end(),
                                           [](const Item& item) { return item.selected; }));

@@ -16,7 +16,6 @@ class VectorFontList : public FontList {
     int Compare(const char* a, const char* b) const override { return order_(a, b); }
     std::string SortKey(const char* name) const override { return key_ ? key_(name) : ""; }
     void Delete(int index) override;
-    int FindExact(const char* name) const override;
     int SelectedCount() const override;
     std::vector<int> SelectedItems(int maxItems) const override;
     void SelectRange(int first, int last, bool select) override;
@@ -25,7 +24,6 @@ class VectorFontList : public FontList {
     void Reserve(int items, int) override { items_.reserve(items_.size() + items); }
     void SetRedraw(bool) override {}
 
-    bool IsSelected(int index) const { return items_.at(index).selected; }
     std::vector<std::string> Names() const;
 
   private:

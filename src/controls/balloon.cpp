@@ -2,8 +2,8 @@
 // on, sized to the button's text in the balloon font.
 #include "controls/balloon.h"
 
-#include "app/language.h"
-#include "app/main_window.h"
+#include "base/instance.h"
+#include "base/language.h"
 #include "controls/toolbar.h"
 #include "resource.h"
 
@@ -22,7 +22,7 @@ void ShowBalloon(HWND button) {
     Balloon.Index = static_cast<int>(entry - Toolbar.ToolbarButtons);
     // A child of the main window, not of the toolbar, so that it may hang below the strip.
     Balloon.Window = CreateWindowExA(0, "MXBalHelpClass", nullptr, WS_CHILD, 0, 0, 10, 10,
-                                     Toolbar.MainWindow, nullptr, App.ProgramInstance, nullptr);
+                                     Toolbar.MainWindow, nullptr, ProgramInstance, nullptr);
     // Above the list boxes it hangs over (they clip it out of their painting).
     if (Balloon.Window)
         SetWindowPos(Balloon.Window, HWND_TOP, 0, 0, 0, 0,

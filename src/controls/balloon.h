@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "app/exports.h"
+#include "base/exports.h"
 
 // One balloon at a time, for the button at Index of the toolbar's table.
 struct BalloonState {

@@ -4,7 +4,7 @@
 
 #include <new>
 
-#include "app/main_window.h"
+#include "base/instance.h"
 #include "controls/font_style.h"
 #include "resource.h"
 
@@ -100,8 +100,8 @@ void OnSampleDestroy(HWND window) {
         delete fonts;
     }
     // A sample that closes itself (click, key) must not leave the main window pointing at it.
-    if (App.FontSampleWindow == window)
-        App.FontSampleWindow = nullptr;
+    if (FontSample.FontSampleWindow == window)
+        FontSample.FontSampleWindow = nullptr;
 }
 
 LRESULT CallListProc(HWND listBox, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -109,6 +109,13 @@ LRESULT CallListProc(HWND listBox, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!previous)
         return DefWindowProcA(listBox, message, wParam, lParam);
     return CallWindowProcA(previous, listBox, message, wParam, lParam);
+}
+
+// Tab, Shift+Tab and F6 move the focus from one list of the main window to the other.
+void FocusOtherList(HWND list) {
+    HWND parent = GetParent(list);
+    HWND atmList = GetDlgItem(parent, IDC_ATM_LIST);
+    SetFocus(list == atmList ? GetDlgItem(parent, IDC_SELECTED_LIST) : atmList);
 }
 
 // A right-button drag at client y: move the caret to the item it points at and show its sample.
@@ -120,7 +127,7 @@ void FollowPointer(HWND listBox, unsigned y) {
     FontSample.LastTargetIndex = target;
     // The caret moves without touching the selection; past the last item the call fails.
     if (SendMessageA(listBox, LB_SETCARETINDEX, target, FALSE) != LB_ERR)
-        App.FontSampleWindow = ShowFontSample(listBox);
+        FontSample.FontSampleWindow = ShowFontSample(listBox);
 }
 
 } // namespace
@@ -131,10 +138,10 @@ HWND ShowFontSample(HWND listBox) {
     LRESULT caret = SendMessageA(listBox, LB_GETCARETINDEX, 0, 0);
     LRESULT length = SendMessageA(listBox, LB_GETTEXTLEN, caret, 0);
     if (caret < 0 || length == LB_ERR || length >= ItemTextSize)
-        return App.FontSampleWindow;
+        return FontSample.FontSampleWindow;
     char name[ItemTextSize] = "";
     if (SendMessageA(listBox, LB_GETTEXT, caret, reinterpret_cast<LPARAM>(name)) == LB_ERR)
-        return App.FontSampleWindow;
+        return FontSample.FontSampleWindow;
 
     int style = FontStyleFromName(name);
     LOGFONTA& font = FontSample.SampleFont;
@@ -142,18 +149,25 @@ HWND ShowFontSample(HWND listBox) {
     font.lfItalic = FontStyleItalic(style) ? TRUE : FALSE;
     CopyFaceName(font.lfFaceName, sizeof font.lfFaceName, name);
 
-    if (App.FontSampleWindow && IsWindow(App.FontSampleWindow)) {
-        PostMessageA(App.FontSampleWindow, WM_COMMAND, SampleRebuildCommand, 0);
-        return App.FontSampleWindow;
+    if (FontSample.FontSampleWindow && IsWindow(FontSample.FontSampleWindow)) {
+        PostMessageA(FontSample.FontSampleWindow, WM_COMMAND, SampleRebuildCommand, 0);
+        return FontSample.FontSampleWindow;
     }
-    HWND sample = CreateWindowExA(
-        0, "MXShowFontClass", nullptr, WS_CHILD, 250, 0, SampleWidth, SampleHeight, App.MainWindow,
-        reinterpret_cast<HMENU>(INT_PTR(IDC_FONT_SAMPLE)), App.ProgramInstance, nullptr);
+    HWND sample =
+        CreateWindowExA(0, "MXShowFontClass", nullptr, WS_CHILD, 250, 0, SampleWidth, SampleHeight,
+                        GetParent(listBox), reinterpret_cast<HMENU>(INT_PTR(IDC_FONT_SAMPLE)),
+                        ProgramInstance, nullptr);
     // Created after the toolbar it overlaps, so it would stand below it: a click on its top rows
     // would reach the toolbar.
     if (sample)
         SetWindowPos(sample, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
     return sample;
+}
+
+void CloseFontSample() {
+    if (FontSample.FontSampleWindow)
+        DestroyWindow(FontSample.FontSampleWindow);
+    FontSample.FontSampleWindow = nullptr;
 }
 
 void SubclassFontList(HWND listBox) {
@@ -202,9 +216,6 @@ LRESULT CALLBACK ListCapProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         ReleaseCapture();
         CloseFontSample();
         return 0;
-    case WM_SETFOCUS:
-        App.FocusList = window;
-        break;
     case WM_KEYDOWN:
         if (wParam != VK_TAB && wParam != VK_F6)
             break;

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/exports.h"
+#include "base/exports.h"
 
 struct FontSampleState {
     // The font the next sample is drawn in; weight, slant and face are rewritten for every
@@ -12,6 +12,7 @@ struct FontSampleState {
     LOGFONTA SampleFont;
     // The item a right-button drag last pointed at; -1 after each right press.
     int LastTargetIndex = -1;
+    HWND FontSampleWindow = nullptr; // the sample window while it is open
 };
 extern FontSampleState FontSample;
 
@@ -20,10 +21,12 @@ constexpr char SampleText[] = "ABYZ abyz 123";
 constexpr int SampleRebuildCommand = 20;
 
 // Shows the sample of the list box's caret item: refreshes the open sample window (by a posted
-// rebuild command) or creates one. Returns the sample window; callers keep it as
-// App.FontSampleWindow. With no item at the caret nothing changes and the open window (if any)
+// rebuild command) or creates one over the list's parent. Returns the sample window; callers keep
+// it as FontSampleWindow. With no item at the caret nothing changes and the open window (if any)
 // is returned.
 MARLIX_EXPORT HWND ShowFontSample(HWND listBox);
+// Destroys FontSampleWindow if it is open and forgets it.
+void CloseFontSample();
 // Puts ListCapProc in place of the list box's procedure, keeping the previous one.
 void SubclassFontList(HWND listBox);
 

@@ -2,7 +2,7 @@
 // them between enabled and disabled for the main window.
 #include "controls/toolbar.h"
 
-#include "app/main_window.h"
+#include "base/instance.h"
 #include "controls/balloon.h"
 #include "resource.h"
 
@@ -33,10 +33,10 @@ HFONT CreateBalloonFont() {
 
 void CreateButtons(HWND toolbar) {
     for (ToolbarButton& button : Toolbar.ToolbarButtons) {
-        button.window = CreateWindowExA(0, "MXTButtonClass", nullptr, WS_CHILD | WS_VISIBLE,
-                                        button.x, button.y, ButtonWidth, ButtonHeight, toolbar,
-                                        reinterpret_cast<HMENU>(INT_PTR(button.id)),
-                                        App.ProgramInstance, nullptr);
+        button.window =
+            CreateWindowExA(0, "MXTButtonClass", nullptr, WS_CHILD | WS_VISIBLE, button.x, button.y,
+                            ButtonWidth, ButtonHeight, toolbar,
+                            reinterpret_cast<HMENU>(INT_PTR(button.id)), ProgramInstance, nullptr);
         ShowWindow(button.window, SW_SHOW);
     }
     Toolbar.BalloonFont = CreateBalloonFont();

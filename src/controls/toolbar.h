@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/exports.h"
+#include "base/exports.h"
 
 enum ToolbarCommand { ToolbarEnable = 100, ToolbarCreateButtons = 101, ToolbarDisable = 300 };
 

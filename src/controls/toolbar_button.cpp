@@ -2,7 +2,7 @@
 // leaves, the balloon timer, and the click that sends the button's command.
 #include "controls/toolbar.h"
 
-#include "app/main_window.h"
+#include "base/instance.h"
 #include "controls/balloon.h"
 
 namespace {
@@ -10,8 +10,8 @@ namespace {
 void PaintButton(HWND window, const ToolbarButton& button) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    HBITMAP bitmap = LoadBitmapA(App.ProgramInstance,
-                                 MAKEINTRESOURCEA(button.id + (button.state - ButtonEnabled)));
+    HBITMAP bitmap =
+        LoadBitmapA(ProgramInstance, MAKEINTRESOURCEA(button.id + (button.state - ButtonEnabled)));
     if (bitmap) {
         HDC memory = CreateCompatibleDC(dc);
         HGDIOBJ old = SelectObject(memory, bitmap);

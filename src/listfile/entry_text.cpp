@@ -1,7 +1,6 @@
 #include "listfile/entry_text.h"
 
 #include <cstring>
-#include <new>
 
 size_t AppendFileEntry(std::string& text, const char* fontEntryText, const EntryLineIndex& catalog,
                        const char* fontName) {
@@ -25,7 +24,7 @@ EntryText BuildEntryText(const FontList& list, const std::string& fontEntryText,
     const int count = list.Count();
     if (count == 0)
         return result;
-    try {
+    {
         std::string& text = result.text;
         const char* entries = fontEntryText.c_str();
         const EntryLineIndex catalog(entries);
@@ -46,10 +45,6 @@ EntryText BuildEntryText(const FontList& list, const std::string& fontEntryText,
                 text += list.Text(k) + "\r\n";
         }
         result.outcome = EntryTextOutcome::Built;
-    } catch (const std::bad_alloc&) {
-        result.text.clear();
-        result.text.shrink_to_fit();
-        result.outcome = EntryTextOutcome::NoMemory;
     }
     return result;
 }

@@ -24,7 +24,6 @@ size_t AppendFileEntry(std::string& text, const char* fontEntryText, const Entry
 enum class EntryTextOutcome {
     Built,
     EmptyList, // nothing to write: the caller beeps
-    NoMemory,  // message 106/107
 };
 
 struct EntryText {
@@ -33,5 +32,6 @@ struct EntryText {
 };
 
 // The font lines of every item of list, in its order, in the given form; a form other than 1 or
-// 2 gives form 3. The text grows as needed: there is no size limit.
+// 2 gives form 3. The text grows as needed: there is no size limit (std::bad_alloc when memory
+// runs out).
 EntryText BuildEntryText(const FontList& list, const std::string& fontEntryText, int form);

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "catalog/code_page.h"
+#include "base/code_page.h"
 
 class EntryTextSearch {
   public:

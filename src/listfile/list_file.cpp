@@ -5,17 +5,16 @@
 #include <string>
 #include <vector>
 
-#include "app/language.h"
-#include "app/safe_file.h"
-#include "app/shell_hooks.h"
-#include "catalog/catalog_win.h"
+#include "base/language.h"
+#include "base/safe_file.h"
+#include "base/shell_hooks.h"
+#include "base/whole_file.h"
 #include "catalog/ini_text.h"
 #include "catalog/list_box_font_list.h"
 #include "listfile/entry_text.h"
 #include "listfile/list_file_text.h"
 #include "listfile/list_matching_win.h"
-#include "app/system_code_page.h"
-#include "app/whole_file.h"
+#include "base/system_code_page.h"
 #include "resource.h"
 
 ListFileState ListFile;
@@ -25,31 +24,30 @@ namespace {
 
 // Reads the [Fonts] body of text into the lists; on success CurrentListForm becomes the form
 // the body was written in.
-bool ReadFontsBody(HWND owner, char* text, bool merge) {
-    if (ExtractFontsSection(text, SystemCodePage()) == 0) {
-        ReportFailure(owner, IDS_NO_FONT_INFO, IDS_OPEN_FILE_CAPTION);
-        return false;
+bool ReadFontsBody(HWND owner, const MainLists& lists, char* text, bool merge) {
+    if (ExtractFontsSection(text, SystemCodePage()) == 0)
+        return ReportFailure(owner, IDS_NO_FONT_INFO, IDS_OPEN_FILE_CAPTION);
+    ListBoxFontList atmList(lists.atmList), selectedList(lists.selectedList);
+    ListRead body;
+    {
+        WaitCursor wait;
+        body = ReadListBody(text, atmList, selectedList, lists.catalog.FontEntryText, merge,
+                            SystemCodePage());
     }
-    int form = 0;
-    const bool read = RunListMatch([&](FontList& atmList, FontList& selectedList) {
-        const ListRead body = ReadListBody(text, atmList, selectedList, Catalog.FontEntryText,
-                                           merge, SystemCodePage());
-        form = body.form;
-        return body.match;
-    });
-    if (read)
-        ListFile.CurrentListForm = form;
-    return read;
+    if (!ShowMatchOutcome(owner, body.match))
+        return false;
+    ListFile.CurrentListForm = body.form;
+    return true;
 }
 
 } // namespace
 
-bool OpenListFile(HWND owner, bool merge) {
+bool OpenListFile(HWND owner, const MainLists& lists, bool merge) {
     bool result = false;
     {
         std::vector<char> text;
-        // A save in steps cut short may have left the file only aside.
-        RestoreAsideCopy(ListFile.CurrentListPath);
+        // A save in steps cut short may have left the whole file aside.
+        TakeBackAsideCopy(owner, ListFile.CurrentListPath);
         switch (ReadWholeFile(ListFile.CurrentListPath, text)) {
         case WholeFileRead::CannotOpen:
             // Held by another program, gone, or no file at all: say so, and forget the name.
@@ -62,15 +60,15 @@ bool OpenListFile(HWND owner, bool merge) {
             SoundBeep(MB_ICONERROR);
             break;
         case WholeFileRead::Read:
-            result = ReadFontsBody(owner, text.data(), merge);
+            result = ReadFontsBody(owner, lists, text.data(), merge);
             break;
         }
     }
-    UpdateWindowTitle(result);
+    UpdateWindowTitle(owner, result);
     return result;
 }
 
-bool SaveListFile(HWND owner, HWND list, int mode) {
+bool SaveListFile(HWND owner, const MainLists& lists, int mode) {
     if (mode == SaveAs) {
         // The dialog offers "Font & File Name" first.
         ListFile.CurrentListForm = FontFileForm;
@@ -80,24 +78,16 @@ bool SaveListFile(HWND owner, HWND list, int mode) {
     if (ListFile.CurrentListForm < SoftfontFileForm || ListFile.CurrentListForm > FontNameOnlyForm)
         ListFile.CurrentListForm = FontFileForm;
 
-    EntryText entries;
-    try {
-        entries =
-            BuildEntryText(ListBoxFontList(list), Catalog.FontEntryText, ListFile.CurrentListForm);
-    } catch (const std::bad_alloc&) {
-        entries.outcome = EntryTextOutcome::NoMemory;
-    }
+    const EntryText entries = BuildEntryText(ListBoxFontList(lists.selectedList),
+                                             lists.catalog.FontEntryText, ListFile.CurrentListForm);
     switch (entries.outcome) {
     case EntryTextOutcome::EmptyList:
         SoundBeep(MB_ICONERROR);
         break;
-    case EntryTextOutcome::NoMemory:
-        ReportFailure(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
-        break;
     case EntryTextOutcome::Built: {
         bool saved = false;
         try {
-            saved = WriteFileSafely(ListFile.CurrentListPath, ListFileText(entries.text));
+            saved = WriteFileSafely(owner, ListFile.CurrentListPath, ListFileText(entries.text));
         } catch (const std::bad_alloc&) {
         }
         if (!saved) {
@@ -107,6 +97,6 @@ bool SaveListFile(HWND owner, HWND list, int mode) {
         break;
     }
     }
-    UpdateWindowTitle(true);
+    UpdateWindowTitle(owner, true);
     return true;
 }

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "catalog/catalog_win.h"
+
 struct ListFileState {
     char CurrentListPath[261] = "";  // full path of the current list file
     char CurrentListTitle[257] = ""; // its file name; empty: no current file
@@ -20,12 +22,14 @@ enum SaveMode { SaveToCurrent = 1, SaveAs = 10 };
 // The open or save dialog; true when the user chose a file (path, title and the chosen filter,
 // which is CurrentListForm, are then set).
 bool AskListFileName(HWND owner, int kind);
-// Reads CurrentListPath into SelectedList, replacing (merge false) or adding to it; true when
-// fonts are selected afterwards. Every failure has been shown to the user.
-bool OpenListFile(HWND owner, bool merge);
-// Writes the fonts of list to CurrentListPath in CurrentListForm (SaveAs asks for both first).
-// An existing file is replaced whole or left as it was. False when the dialog was cancelled or
-// the file could not be written; an empty list only beeps and counts as saved.
-bool SaveListFile(HWND owner, HWND list, int mode);
-// Shows the current file in the title, or (false) clears it and shows the plain title.
-void UpdateWindowTitle(bool hasFile);
+// Reads CurrentListPath into the SelectedList, replacing (merge false) or adding to it; true
+// when fonts are selected afterwards. Every failure has been shown to the user. The owner is the
+// main window: its title shows the outcome.
+bool OpenListFile(HWND owner, const MainLists& lists, bool merge);
+// Writes the fonts of the SelectedList to CurrentListPath in CurrentListForm (SaveAs asks for
+// both first). An existing file is replaced whole or left as it was. False when the dialog was
+// cancelled or the file could not be written; an empty list only beeps and counts as saved.
+bool SaveListFile(HWND owner, const MainLists& lists, int mode);
+// Shows the current file in the main window's title, or (false) clears it and shows the plain
+// title.
+void UpdateWindowTitle(HWND mainWindow, bool hasFile);

@@ -5,8 +5,7 @@
 #include <cstddef>
 #include <cstring>
 
-#include "app/late_libraries.h"
-#include "app/main_window.h"
+#include "base/late_libraries.h"
 #include "listfile/list_file.h"
 #include "listfile/window_title.h"
 
@@ -64,14 +63,14 @@ bool AskListFileName(HWND owner, int kind) {
     return false;
 }
 
-void UpdateWindowTitle(bool hasFile) {
+void UpdateWindowTitle(HWND mainWindow, bool hasFile) {
     if (!hasFile)
         std::memset(ListFile.CurrentListTitle, 0, sizeof ListFile.CurrentListTitle);
     const std::string title = WindowTitleText(hasFile, ListFile.CurrentListTitle);
     // Setting a caption redraws it; most commands leave it as it was.
     char shown[MaxTitleFileNameLength + 40] = "";
-    GetWindowTextA(App.MainWindow, shown, sizeof shown);
+    GetWindowTextA(mainWindow, shown, sizeof shown);
     if (title != shown)
-        SetWindowTextA(App.MainWindow, title.c_str());
+        SetWindowTextA(mainWindow, title.c_str());
     SettledListFile = ListFile;
 }

@@ -5,12 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/language.h"
-#include "app/main_window.h"
-#include "app/shell_hooks.h"
-#include "app/status_panel.h"
-#include "app/system_code_page.h"
-#include "catalog/catalog_win.h"
+#include "base/instance.h"
+#include "base/language.h"
+#include "base/system_code_page.h"
 #include "catalog/list_box_font_list.h"
 #include "resource.h"
 
@@ -18,10 +15,6 @@ namespace {
 
 // The names that matched nothing, while dialog 1005 shows them.
 const std::vector<std::string>* UnmatchedItems;
-
-void ShowCursorShape(LPCSTR shape) {
-    SetCursor(LoadCursorA(nullptr, shape));
-}
 
 // The names in the list box's own order, so that each one lands at the end of the sorted list
 // box: a long list of names fills it in a moment instead of shifting its items every time. Where
@@ -52,45 +45,29 @@ void FillUnmatchedList(HWND list, const std::vector<std::string>& names) {
 
 } // namespace
 
-bool RunListMatch(
-    const std::function<MatchResult(FontList& atmList, FontList& selectedList)>& match) {
-    ShowCursorShape(IDC_WAIT);
-    ListBoxFontList atmList(App.AtmList), selectedList(App.SelectedList);
-    MatchResult result;
-    try {
-        result = match(atmList, selectedList);
-    } catch (const std::bad_alloc&) {
-        result.outcome = MatchOutcome::NoMemory;
-    }
-    if (result.outcome == MatchOutcome::NoMemory) {
-        UpdateSelectedCount(App.MainWindow);
-        ShowCursorShape(IDC_ARROW);
-        return ReportFailure(App.MainWindow, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
-    }
+bool ShowMatchOutcome(HWND owner, const MatchResult& result) {
+    if (result.outcome == MatchOutcome::NoMemory)
+        return ReportFailure(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
     if (!result.unmatched.empty()) {
         UnmatchedItems = &result.unmatched;
-        DialogBoxParamA(App.ProgramInstance, MAKEINTRESOURCEA(IDD_BAD_MATCH), App.MainWindow,
-                        BadMatchDlgProc, 0);
+        DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_BAD_MATCH), owner, BadMatchDlgProc,
+                        0);
         UnmatchedItems = nullptr;
     }
-    UpdateSelectedCount(App.MainWindow);
-    ShowCursorShape(IDC_ARROW);
-    if (App.SelectedFontCount == 0)
-        return ReportFailure(App.MainWindow, IDS_NO_MATCH, IDS_MATCH_CAPTION);
+    if (!result.hasSelection)
+        return ReportFailure(owner, IDS_NO_MATCH, IDS_MATCH_CAPTION);
     return true;
 }
 
-bool MatchByFileNames(char* text, long start, bool merge) {
-    return RunListMatch([&](FontList& atmList, FontList& selectedList) {
-        return MatchByFileNames(atmList, selectedList, Catalog.FontEntryText, text, start, merge,
-                                SystemCodePage());
-    });
-}
-
-bool MatchByFontNames(const char* text, bool merge) {
-    return RunListMatch([&](FontList& atmList, FontList& selectedList) {
-        return MatchByFontNames(atmList, selectedList, Catalog.FontEntryText, text, merge);
-    });
+bool MatchSectionFonts(HWND owner, const MainLists& lists, char* text, long start) {
+    ListBoxFontList atmList(lists.atmList), selectedList(lists.selectedList);
+    MatchResult result;
+    {
+        WaitCursor wait;
+        result = MatchByFileNames(atmList, selectedList, lists.catalog.FontEntryText, text, start,
+                                  false, SystemCodePage());
+    }
+    return ShowMatchOutcome(owner, result);
 }
 
 INT_PTR CALLBACK BadMatchDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <new>
 #include <numeric>
 #include <utility>
 
@@ -85,7 +84,7 @@ template <typename TakeEntry>
 MatchResult RunMatch(FontList& atmList, FontList& selectedList, bool merge, long start,
                      TakeEntry takeEntry) {
     MatchResult result;
-    try {
+    {
         RedrawOff atmRedraw(atmList);
         RedrawOff selectedRedraw(selectedList);
         bool listsTookAll = merge || ReturnAllFonts(atmList, selectedList, result.returnedCount);
@@ -112,8 +111,6 @@ MatchResult RunMatch(FontList& atmList, FontList& selectedList, bool merge, long
         }
         if (!listsTookAll)
             result.outcome = MatchOutcome::NoMemory;
-    } catch (const std::bad_alloc&) {
-        result.outcome = MatchOutcome::NoMemory;
     }
     result.hasSelection = selectedList.Count() > 0;
     return result;
@@ -133,14 +130,6 @@ const EntryTextSearch& SearchOf(const std::string& fontEntryText, const CodePage
         search = std::make_unique<EntryTextSearch>(fontEntryText.c_str(), codePage);
     }
     return *search;
-}
-
-// The lists were not touched: the index of the catalogue could not be made.
-MatchResult NoMemoryResult(const FontList& selectedList) {
-    MatchResult result;
-    result.outcome = MatchOutcome::NoMemory;
-    result.hasSelection = selectedList.Count() > 0;
-    return result;
 }
 
 } // namespace
@@ -179,24 +168,16 @@ MatchResult MatchByFileNames(FontList& atmList, FontList& selectedList,
                              const std::string& fontEntryText, char* text, long start, bool merge,
                              const CodePage& codePage) {
     FoldText(text, codePage);
-    try {
-        const EntryTextSearch& catalog = SearchOf(fontEntryText, codePage);
-        return RunMatch(atmList, selectedList, merge, start, [&](std::string& name, long offset) {
-            return NextFileNameEntry(catalog, fontEntryText.c_str(), text, name, offset, codePage);
-        });
-    } catch (const std::bad_alloc&) {
-        return NoMemoryResult(selectedList);
-    }
+    const EntryTextSearch& catalog = SearchOf(fontEntryText, codePage);
+    return RunMatch(atmList, selectedList, merge, start, [&](std::string& name, long offset) {
+        return NextFileNameEntry(catalog, fontEntryText.c_str(), text, name, offset, codePage);
+    });
 }
 
 MatchResult MatchByFontNames(FontList& atmList, FontList& selectedList,
                              const std::string& fontEntryText, const char* text, bool merge) {
-    try {
-        const EntryLineIndex catalog(fontEntryText.c_str());
-        return RunMatch(atmList, selectedList, merge, 0, [&](std::string& name, long offset) {
-            return NextFontNameEntry(catalog, text, name, offset);
-        });
-    } catch (const std::bad_alloc&) {
-        return NoMemoryResult(selectedList);
-    }
+    const EntryLineIndex catalog(fontEntryText.c_str());
+    return RunMatch(atmList, selectedList, merge, 0, [&](std::string& name, long offset) {
+        return NextFontNameEntry(catalog, text, name, offset);
+    });
 }

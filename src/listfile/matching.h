@@ -37,9 +37,11 @@ NextEntry NextFileNameEntryPlain(const char* fontEntryText, const char* text, st
 NextEntry NextFontNameEntry(const EntryLineIndex& catalog, const char* text, std::string& name,
                             long offset);
 
+// Memory running out while a match runs throws std::bad_alloc, with both lists still holding
+// every font exactly once.
 enum class MatchOutcome {
     Done,
-    NoMemory, // message 106/107; both lists still hold every font exactly once
+    NoMemory, // a list took no more names: message 106/107; both lists still hold every font
 };
 
 struct MatchResult {

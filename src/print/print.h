@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/exports.h"
+#include "base/exports.h"
 
 struct PrintState {
     // From the first confirmed print setup to the end of the run; handed to every later setup
@@ -26,8 +26,11 @@ MARLIX_EXPORT BOOL KWGetPrintSetup(HWND owner);
 MARLIX_EXPORT int SetKWPrnSel(int value);
 MARLIX_EXPORT INT_PTR CALLBACK PrintSelDlgProc(HWND dialog, UINT message, WPARAM wParam,
                                                LPARAM lParam);
-// Runs dialog 1011 and, when it ends with OK, prints the chosen list.
+// Runs dialog 1011 over the owner, the main window, and, when it ends with OK, prints the chosen
+// one of its lists.
 void RunPrintCommand(HWND owner);
+// The owner's list that a choice names: 1 its AtmList, 2 its SelectedList, else none.
+HWND ListOfChoice(HWND owner, int choice);
 
 constexpr int PrinterLineSize = 200;
 // "<device> on <port>" of the printer a job will use, cut to fit PrinterLineSize.

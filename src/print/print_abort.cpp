@@ -2,7 +2,7 @@
 // message pump while the job runs.
 #include "print/print.h"
 
-#include "app/language.h"
+#include "base/language.h"
 #include "resource.h"
 
 int SetKWPrintAbort(int value) {

@@ -1,9 +1,9 @@
 // Dialog 1011: names the printer and lets the user choose which list to print.
 #include "print/print.h"
 
-#include "app/help.h"
-#include "app/language.h"
-#include "app/main_window.h"
+#include "base/help.h"
+#include "base/instance.h"
+#include "base/language.h"
 #include "resource.h"
 
 namespace {
@@ -11,8 +11,9 @@ namespace {
 // The choice shown in the dialog; only OK makes it the PrintListChoice.
 int DialogChoice = 1;
 
-bool AtmListHasFonts() {
-    const LRESULT count = SendMessageA(App.AtmList, LB_GETCOUNT, 0, 0);
+// Whether the list the choice names in the dialog's owner holds a font.
+bool ListHasFonts(HWND dialog, int choice) {
+    const LRESULT count = SendMessageA(ListOfChoice(GetParent(dialog), choice), LB_GETCOUNT, 0, 0);
     return count != LB_ERR && count > 0;
 }
 
@@ -33,8 +34,8 @@ void OnInitDialog(HWND dialog) {
     KWStrTbSetTxt(GetDlgItem(dialog, IDOK), IDS_OK);
     KWStrTbSetTxt(GetDlgItem(dialog, IDCANCEL), IDS_CANCEL);
     KWStrTbSetTxt(GetDlgItem(dialog, IDC_PRINT_HELP), IDS_HELP);
-    EnableWindow(GetDlgItem(dialog, IDC_PRINT_SELECTED), App.SelectedFontCount != 0);
-    const bool atmFonts = AtmListHasFonts();
+    EnableWindow(GetDlgItem(dialog, IDC_PRINT_SELECTED), ListHasFonts(dialog, 2));
+    const bool atmFonts = ListHasFonts(dialog, 1);
     EnableWindow(GetDlgItem(dialog, IDC_PRINT_ATM_LIST), atmFonts);
     Choose(dialog, atmFonts ? 1 : 2);
 }
@@ -52,11 +53,11 @@ INT_PTR OnCommand(HWND dialog, int id) {
         ShowHelpTopic(dialog, Language.HelpFileName, HELP_CONTEXT, IDH_PRINT_CHOICE);
         break;
     case IDC_PRINT_ATM_LIST:
-        if (AtmListHasFonts())
+        if (ListHasFonts(dialog, 1))
             Choose(dialog, 1);
         break;
     case IDC_PRINT_SELECTED:
-        if (App.SelectedFontCount != 0)
+        if (ListHasFonts(dialog, 2))
             Choose(dialog, 2);
         break;
     }
@@ -81,9 +82,19 @@ INT_PTR CALLBACK PrintSelDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     return FALSE;
 }
 
+HWND ListOfChoice(HWND owner, int choice) {
+    switch (choice) {
+    case 1:
+        return GetDlgItem(owner, IDC_ATM_LIST);
+    case 2:
+        return GetDlgItem(owner, IDC_SELECTED_LIST);
+    }
+    return nullptr;
+}
+
 void RunPrintCommand(HWND owner) {
     // -1 (the dialog could not be made) is no confirmation either.
-    if (DialogBoxParamA(App.ProgramInstance, MAKEINTRESOURCEA(IDD_PRINT_CHOICE), owner,
-                        PrintSelDlgProc, 0) > 0)
+    if (DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_PRINT_CHOICE), owner, PrintSelDlgProc,
+                        0) > 0)
         KWPrintPages(owner);
 }

@@ -4,8 +4,8 @@
 
 #include <exception>
 
-#include "app/language.h"
-#include "app/main_window.h"
+#include "base/instance.h"
+#include "base/language.h"
 #include "print/global_lock.h"
 #include "print/printer_device.h"
 #include "resource.h"
@@ -36,16 +36,6 @@ HDC CreatePrinterDC() {
 
 namespace {
 
-HWND ListToPrint() {
-    switch (Printing.PrintListChoice) {
-    case 1:
-        return App.AtmList;
-    case 2:
-        return App.SelectedList;
-    }
-    return nullptr;
-}
-
 void PrinterError(HWND owner, UINT textId) {
     KWStrTbMsgBox(owner, textId, IDS_PRINTER_ERROR_CAPTION, MB_ICONERROR);
 }
@@ -68,7 +58,7 @@ void RunDocument(HWND owner, HDC dc) {
         return;
     }
     try {
-        PrintListPages(dc, ListToPrint());
+        PrintListPages(dc, ListOfChoice(owner, Printing.PrintListChoice));
     } catch (const std::exception&) { // no memory for the list's texts
         AbortDoc(dc);
         KWStrTbMsgBox(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION, MB_ICONERROR);
@@ -88,8 +78,8 @@ void KWPrintPages(HWND owner) {
         return;
     }
     EnableWindow(owner, FALSE);
-    Printing.PrintStopWindow = CreateDialogParamA(
-        App.ProgramInstance, MAKEINTRESOURCEA(IDD_PRINT_STOP), owner, PrintStopDlg, 0);
+    Printing.PrintStopWindow = CreateDialogParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_PRINT_STOP),
+                                                  owner, PrintStopDlg, 0);
     Printing.PrintAborted = false;
     RunDocument(owner, dc);
     if (Printing.PrintStopWindow)

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/system_code_page.h"
+#include "base/system_code_page.h"
 #include "listfile/list_file.h"
 #include "print/page_layout.h"
 

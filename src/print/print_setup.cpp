@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/late_libraries.h"
+#include "base/late_libraries.h"
 #include "print/global_lock.h"
 #include "print/printer_device.h"
 

@@ -1,8 +1,8 @@
 #include "winini/font_change_warning.h"
 
-#include "app/language.h"
-#include "app/main_window.h"
-#include "app/shell_hooks.h"
+#include "base/instance.h"
+#include "base/language.h"
+#include "base/shell_hooks.h"
 #include "resource.h"
 
 void ShowFontChangeWarning(HWND owner) {
@@ -10,7 +10,7 @@ void ShowFontChangeWarning(HWND owner) {
         return;
     const int dialog =
         Language.LanguageOffset == 300 ? IDD_FONT_CHANGE_WARNING_SPANISH : IDD_FONT_CHANGE_WARNING;
-    DialogBoxParamA(App.ProgramInstance, MAKEINTRESOURCEA(dialog), owner, WarningDlgProc, 0);
+    DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(dialog), owner, WarningDlgProc, 0);
 }
 
 INT_PTR CALLBACK WarningDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {

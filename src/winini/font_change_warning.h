@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/exports.h"
+#include "base/exports.h"
 
 // Shows the warning (dialog 101, or 401 in Spanish) modally over owner while
 // Language.WarnOnFontChange holds; does nothing otherwise.

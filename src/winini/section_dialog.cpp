@@ -3,18 +3,18 @@
 #include <new>
 #include <string>
 
-#include "app/help.h"
-#include "app/language.h"
-#include "app/main_window.h"
-#include "app/shell_hooks.h"
-#include "app/system_code_page.h"
-#include "controls/toolbar.h"
+#include "base/help.h"
+#include "base/instance.h"
+#include "base/language.h"
+#include "base/shell_hooks.h"
+#include "base/system_code_page.h"
 #include "listfile/text_search.h"
 #include "resource.h"
 #include "winini/printer_section.h"
 #include "winini/winini_file.h"
 
 int SectionDialogMode = SectionSave;
+SectionDialogState SectionDialog;
 
 namespace {
 
@@ -73,14 +73,16 @@ void RunChoice(HWND dialog) {
     }
     char name[PrinterSectionNameSize] = "";
     SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(name));
-    if (SectionDialogMode == SectionOpen) {
-        if (OpenFromWinIni(name)) {
-            // The SelectedList may hold fonts now: both of its save buttons apply.
-            SendMessageA(App.Toolbar, WM_COMMAND, ToolbarEnable, ButtonSaveList);
-            SendMessageA(App.Toolbar, WM_COMMAND, ToolbarEnable, ButtonSaveWinIni);
-        }
-    } else {
-        SaveToWinIni(name);
+    // The operations report over the main window, not over the dialog.
+    const HWND mainWindow = TopOwner(dialog);
+    try {
+        if (SectionDialogMode == SectionOpen)
+            SectionDialog.opened = OpenFromWinIni(mainWindow, name, *SectionDialog.lists);
+        else
+            SaveToWinIni(mainWindow, name, *SectionDialog.lists);
+    } catch (const std::bad_alloc&) {
+        // Nothing was written; the lists still hold every font once.
+        ReportFailure(mainWindow, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
     }
     EndDialog(dialog, 1);
 }
@@ -118,8 +120,11 @@ INT_PTR CALLBACK WinSectionDlgProc(HWND dialog, UINT message, WPARAM wParam, LPA
     return FALSE;
 }
 
-INT_PTR RunSectionDialog(HWND owner, int mode) {
+INT_PTR RunSectionDialog(HWND owner, int mode, const MainLists& lists) {
     SectionDialogMode = mode;
-    return DialogBoxParamA(App.ProgramInstance, MAKEINTRESOURCEA(IDD_PRINTER_SECTION), owner,
-                           WinSectionDlgProc, 0);
+    SectionDialog = {&lists, false};
+    const INT_PTR ended = DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_PRINTER_SECTION),
+                                          owner, WinSectionDlgProc, 0);
+    SectionDialog.lists = nullptr;
+    return ended;
 }

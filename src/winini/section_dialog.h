@@ -4,14 +4,23 @@
 
 #include <windows.h>
 
-#include "app/exports.h"
+#include "base/exports.h"
+#include "catalog/catalog_win.h"
 
 enum SectionMode { SectionSave = 0, SectionOpen = 1 };
 // Which sections are offered and what OK does; set before the dialog runs.
 extern int SectionDialogMode;
 
+// What the dialog works on while it runs, and what came of it.
+struct SectionDialogState {
+    const MainLists* lists = nullptr;
+    bool opened = false; // open mode: the chosen section was read into the SelectedList
+};
+extern SectionDialogState SectionDialog;
+
 MARLIX_EXPORT INT_PTR CALLBACK WinSectionDlgProc(HWND dialog, UINT message, WPARAM wParam,
                                                  LPARAM lParam);
-// Runs dialog 1020 in the given mode over the owner (commands 23 and 24). Returns 1 when a
-// section was chosen and its operation run (whatever came of it), 0 otherwise.
-INT_PTR RunSectionDialog(HWND owner, int mode);
+// Runs dialog 1020 in the given mode over the owner, the main window (commands 23 and 24), on
+// its lists. Returns 1 when a section was chosen and its operation run (whatever came of it), 0
+// otherwise; SectionDialog.opened tells whether an open read the section.
+INT_PTR RunSectionDialog(HWND owner, int mode, const MainLists& lists);

@@ -8,26 +8,36 @@
 
 #include <string>
 
+#include "catalog/catalog_win.h"
+
 // A WIN.INI larger than this is not worked with (message 117).
 constexpr DWORD WinIniLoadLimit = 70000;
 
+// Where a save cut short left WIN.INI's whole copy aside, puts it back (telling the user over
+// owner when another program's file stood in its place); quiet otherwise.
+void TakeBackWinIni(HWND owner);
+
 // Fills path (at least MAX_PATH bytes) with the path of win.ini in the Windows directory and
-// checks that the file exists. Failures are reported over the main window (101/102, 113/114).
-bool LocateWinIni(char* path);
+// checks that the file exists, after putting back a whole copy left aside. Failures are reported
+// over owner (101/102, 113/114).
+bool LocateWinIni(HWND owner, char* path);
+
+// These run inside the section dialog: memory running out throws std::bad_alloc to it.
 
 // Reads the whole file into file (its bytes as they are, zero bytes included; file.c_str() is the
 // text as the scan sees it, ending at the first zero). Failures are reported: size and memory
-// over owner, the others over the main window.
+// over owner, the others over the main window, the owner's top owner.
 bool LoadWinIni(HWND owner, std::string& file);
 
 // Rewrites the named section so that it holds the SelectedList, tells every top-level window that
-// the fonts changed and shows the font-change warning. A section that is no longer in the file
-// changes nothing, silently.
-void SaveToWinIni(const char* sectionName);
+// the fonts changed and shows the font-change warning over owner, the main window. A section that
+// is no longer in the file changes nothing, silently.
+void SaveToWinIni(HWND owner, const char* sectionName, const MainLists& lists);
 
 // Replaces the SelectedList by the catalogue fonts the named section names and clears the list
-// file title. False when WIN.INI could not be loaded or the section is no longer in it.
-bool OpenFromWinIni(const char* sectionName);
+// file title of owner, the main window. False when WIN.INI could not be loaded or the section is
+// no longer in it.
+bool OpenFromWinIni(HWND owner, const char* sectionName, const MainLists& lists);
 
 // lstrcmpiA: how section names are compared.
 int SectionNameOrder(const char* a, const char* b);

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "catalog/code_page.h"
+#include "base/code_page.h"
 
 // Head + entry text + tail may come to this many bytes; the placeholder line and the closing
 // empty line are not counted.

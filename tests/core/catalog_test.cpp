@@ -359,25 +359,4 @@ TEST(CollectFontNames, StoresKeysInFileOrder) {
     }
 }
 
-struct AppendCase {
-    const char* body;
-    const char* key;
-    std::string appended;
-};
-
-TEST(AppendEntryLine, CopiesTheKeysLineWithALineEnd) {
-    const AppendCase cases[] = {
-        // line ends and duplicates are checked through the whole build above
-        {"A=1\nB=2\r", "B", "B=2\r\n"},
-        {"A=1\r\n", "C", ""},
-        {"=1\r\n", "", ""},
-    };
-    for (const AppendCase& c : cases) {
-        std::string destination = "X=before\r\n";
-        size_t written = AppendEntryLine(destination, c.body, c.key);
-        EXPECT_EQ(destination, "X=before\r\n" + c.appended) << c.body;
-        EXPECT_EQ(written, c.appended.size()) << c.body;
-    }
-}
-
 } // namespace

@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <utility>
 
-#include "catalog/code_page.h"
+#include "base/code_page.h"
 
 inline CodePage SingleByteCodePage(std::initializer_list<std::pair<int, int>> capitals) {
     CodePage page;

@@ -2,6 +2,7 @@
 // room, the real sample files, and a small catalogue with its AtmList and an empty SelectedList.
 #pragma once
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -59,10 +60,13 @@ struct TestCatalog {
     // Moves the named fonts that are still in the AtmList.
     void Select(const std::vector<std::string>& names) {
         for (const std::string& name : names) {
-            const int index = atmList.FindExact(name.c_str());
-            if (index < 0)
+            const std::vector<std::string> present = atmList.Names();
+            const auto at = std::find_if(present.begin(), present.end(), [&](const auto& item) {
+                return AsciiNameOrder(item.c_str(), name.c_str()) == 0;
+            });
+            if (at == present.end())
                 continue;
-            atmList.Delete(index);
+            atmList.Delete(static_cast<int>(at - present.begin()));
             selectedList.AddSorted(name.c_str());
         }
     }

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "app/command_line.h"
-#include "app/geometry.h"
+#include "base/command_line.h"
+#include "base/geometry.h"
 
 namespace {
 

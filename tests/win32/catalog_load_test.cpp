@@ -2,8 +2,8 @@
 // every way the file can fail, and the order of the fonts.
 #include "marlix_test.h"
 
-#include "app/language.h"
 #include "app/main_window.h"
+#include "base/language.h"
 #include "catalog/catalog_win.h"
 
 namespace {

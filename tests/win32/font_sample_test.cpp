@@ -64,7 +64,7 @@ TEST_F(FontSampleTest, RightPressShowsTheItemAndTheSampleFollowsThePointer) {
     Mouse(list, WM_RBUTTONDOWN, MK_RBUTTON, Row(1));
     HWND sample = Sample(); // at once, before any message is pumped
     ASSERT_TRUE(sample);
-    EXPECT_EQ(App.FontSampleWindow, sample);
+    EXPECT_EQ(FontSample.FontSampleWindow, sample);
     EXPECT_TRUE(IsWindowVisible(sample));
     EXPECT_EQ(GetDlgCtrlID(sample), IDC_FONT_SAMPLE);
     RECT place;
@@ -105,7 +105,7 @@ TEST_F(FontSampleTest, RightPressShowsTheItemAndTheSampleFollowsThePointer) {
 
     Mouse(list, WM_RBUTTONUP, 0, Row(0));
     EXPECT_FALSE(IsWindow(sample));
-    EXPECT_EQ(App.FontSampleWindow, nullptr);
+    EXPECT_EQ(FontSample.FontSampleWindow, nullptr);
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_EQ(SelCount(list), 1);
 }
@@ -116,7 +116,7 @@ TEST_F(FontSampleTest, PressBelowTheLastItemShowsNoSample) {
     Mouse(list, WM_RBUTTONDOWN, MK_RBUTTON, Row(6));
     PumpMessages();
     EXPECT_EQ(Sample(), nullptr);
-    EXPECT_EQ(App.FontSampleWindow, nullptr);
+    EXPECT_EQ(FontSample.FontSampleWindow, nullptr);
     // Dragging up onto the last item shows it.
     Mouse(list, WM_MOUSEMOVE, MK_RBUTTON, Row(4));
     ASSERT_TRUE(Sample());
@@ -153,8 +153,8 @@ TEST_F(FontSampleTest, OnlyOneSampleWindowEverExists) {
     SetFocus(list);
     PumpMessages();
     SendMessageA(list, LB_SETCARETINDEX, 2, FALSE);
-    App.FontSampleWindow = ShowFontSample(list);
-    HWND sample = App.FontSampleWindow;
+    FontSample.FontSampleWindow = ShowFontSample(list);
+    HWND sample = FontSample.FontSampleWindow;
     ASSERT_TRUE(sample);
     WatchRebuilds(sample);
     SendMessageA(list, LB_SETCARETINDEX, 4, FALSE);
@@ -174,8 +174,8 @@ TEST_F(FontSampleTest, AClickOrKeyInTheSampleClosesItAndTheNextPressOpensANewOne
     HWND list = App.AtmList;
     for (UINT closing : {WM_LBUTTONDOWN, WM_KEYDOWN}) {
         SendMessageA(list, LB_SETCARETINDEX, 0, FALSE);
-        App.FontSampleWindow = ShowFontSample(list);
-        HWND sample = App.FontSampleWindow;
+        FontSample.FontSampleWindow = ShowFontSample(list);
+        HWND sample = FontSample.FontSampleWindow;
         ASSERT_TRUE(sample);
         // Over the toolbar strip as below it, a click lands in the sample.
         for (POINT click : {POINT{260, 2}, POINT{440, 28}, POINT{300, 33}})
@@ -183,11 +183,12 @@ TEST_F(FontSampleTest, AClickOrKeyInTheSampleClosesItAndTheNextPressOpensANewOne
                 << click.x << "," << click.y;
         SendMessageA(sample, closing, closing == WM_KEYDOWN ? VK_SPACE : MK_LBUTTON, 0);
         EXPECT_FALSE(IsWindow(sample));
-        EXPECT_EQ(App.FontSampleWindow, nullptr) << "the record must not name a closed window";
+        EXPECT_EQ(FontSample.FontSampleWindow, nullptr)
+            << "the record must not name a closed window";
 
         Mouse(list, WM_RBUTTONDOWN, MK_RBUTTON, Row(2));
         ASSERT_TRUE(Sample());
-        EXPECT_EQ(App.FontSampleWindow, Sample());
+        EXPECT_EQ(FontSample.FontSampleWindow, Sample());
         EXPECT_EQ(Face(Sample()), Items(list)[2]);
         Mouse(list, WM_RBUTTONUP, 0, Row(2));
     }
@@ -204,7 +205,7 @@ TEST_F(FontSampleTest, AnyKeyClosesTheSampleThatCtrlSOpened) {
         ASSERT_TRUE(Sample()) << key;
         PressKeys({key});
         EXPECT_FALSE(Sample()) << key;
-        EXPECT_EQ(App.FontSampleWindow, nullptr) << key;
+        EXPECT_EQ(FontSample.FontSampleWindow, nullptr) << key;
     }
 }
 
@@ -318,7 +319,7 @@ TEST_F(FontSampleTest, ARightPressInTheOtherListReplacesTheSample) {
     SetFocus(App.AtmList);
     SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(IDC_ATM_LIST, LBN_SELCHANGE), 0);
     Command(IDM_SHOW_SAMPLE);
-    HWND shown = App.FontSampleWindow;
+    HWND shown = FontSample.FontSampleWindow;
     ASSERT_TRUE(shown);
     ASSERT_EQ(Face(shown), fonts[1]);
 
@@ -328,7 +329,7 @@ TEST_F(FontSampleTest, ARightPressInTheOtherListReplacesTheSample) {
     ASSERT_TRUE(Sample());
     EXPECT_EQ(Face(Sample()), fonts[4]);
     Mouse(App.SelectedList, WM_RBUTTONUP, 0, Row(0));
-    EXPECT_EQ(App.FontSampleWindow, nullptr);
+    EXPECT_EQ(FontSample.FontSampleWindow, nullptr);
 }
 
 } // namespace

@@ -6,15 +6,17 @@
 #include <string>
 #include <vector>
 
-#include "app/help.h"
-#include "app/language.h"
+#include "app/language_menu.h"
 #include "app/main_window.h"
-#include "app/shell_hooks.h"
+#include "base/help.h"
+#include "base/language.h"
+#include "base/shell_hooks.h"
+#include "controls/font_sample.h"
 #include "controls/toolbar.h"
 #include "print/print.h"
-#include "winini/section_dialog.h"
 #include "resource.h"
 #include "window_probe.h"
+#include "winini/section_dialog.h"
 
 namespace {
 
@@ -219,7 +221,7 @@ TEST_F(HelpTest, SectionDialogHelpButtonOpensThePageOfItsModeAndKeepsTheDialog) 
             EXPECT_TRUE(IsWindowVisible(dialog.window)) << "the dialog stays";
             return IDCANCEL;
         });
-        EXPECT_EQ(RunSectionDialog(mainWindow, c.mode), 0);
+        EXPECT_EQ(RunSectionDialog(mainWindow, c.mode, MainWindowLists()), 0);
         EXPECT_EQ(caption, c.caption);
         ASSERT_EQ(helps.size(), 1u);
         EXPECT_EQ(helps[0].file, "Marlix.hlp");
@@ -282,7 +284,7 @@ TEST_F(HelpTest, KeysInTheHelpWindowWorkThereAndNotInTheMainWindow) {
     PressKeys({VK_F2});
     PressKeys({VK_F3});
     PressKeys({VK_CONTROL, 'S'});
-    EXPECT_EQ(App.FontSampleWindow, nullptr);
+    EXPECT_EQ(FontSample.FontSampleWindow, nullptr);
 
     HWND find = GetDlgItem(Help.Window, IDC_HELP_FIND);
     HWND topics = GetDlgItem(Help.Window, IDC_HELP_TOPICS);

@@ -3,13 +3,16 @@
 #include "marlix_test.h"
 
 #include <cstdio>
+#include <memory>
 #include <random>
 
-#include "app/language.h"
 #include "app/main_window.h"
-#include "app/safe_file.h"
+#include "app/status_panel.h"
+#include "base/language.h"
+#include "base/safe_file.h"
 #include "catalog/catalog_win.h"
 #include "listfile/list_file.h"
+#include "old_windows_moves.h"
 #include "resource.h"
 
 namespace {
@@ -51,6 +54,7 @@ class ListFileSafetyTest : public MarlixTest {
         ASSERT_TRUE(CreateMainWindow());
         SelectItems(App.AtmList, {Items(App.AtmList)[0]});
         MoveSelectedFonts(App.SelectedList, App.AtmList);
+        UpdateSelectedCount(mainWindow);
     }
 
     void NameListFile(const std::string& path, const std::string& title) {
@@ -61,12 +65,12 @@ class ListFileSafetyTest : public MarlixTest {
     // Saves to the current file and expects the failure to be reported and nothing changed.
     void ExpectSaveFails(const std::string& folder, const std::string& name,
                          const std::string& before, HANDLE held = nullptr) {
-        UpdateWindowTitle(false);
+        UpdateWindowTitle(mainWindow, false);
         NameListFile(folder + "\\" + name, name);
         ListFile.CurrentListForm = 2;
         beeps.clear();
         ThenMessage(IDS_LIST_NOT_SAVED, IDS_SAVE_FILE_CAPTION);
-        EXPECT_FALSE(SaveListFile(mainWindow, App.SelectedList, SaveToCurrent));
+        EXPECT_FALSE(SaveListFile(mainWindow, MainWindowLists(), SaveToCurrent));
         EXPECT_EQ(beeps, std::vector<UINT>{MB_ICONERROR});
         EXPECT_EQ(DialogDriver::TextOf(mainWindow), "Marlix32  by Velquist");
         EXPECT_EQ(TemporaryFilesIn(folder), 0);
@@ -117,7 +121,7 @@ TEST_F(ListFileSafetyTest, AListFileWithTheLongestPathIsSaved) {
         ASSERT_EQ(path.size(), length);
         NameListFile(path, name);
         ListFile.CurrentListForm = 3;
-        EXPECT_TRUE(SaveListFile(mainWindow, App.SelectedList, SaveToCurrent)) << length;
+        EXPECT_TRUE(SaveListFile(mainWindow, MainWindowLists(), SaveToCurrent)) << length;
         EXPECT_EQ(ReadFileBytes(path),
                   "[Fonts]\r\n" + Items(App.SelectedList)[0] + "\r\n[EndFonts]\r\n")
             << length;
@@ -129,11 +133,13 @@ TEST_F(ListFileSafetyTest, AListFileWithTheLongestPathIsSaved) {
 }
 
 // What an earlier save left behind (a crash, a copy kept aside, a leftover temporary file) and how
-// the file was marked: opening and saving go on, and the saved file keeps its marks.
+// the file was marked: opening and saving go on, the saved file keeps its marks, and no whole list
+// is ever lost.
 TEST_F(ListFileSafetyTest, LeftoversOfAnEarlierSaveNeitherLoseNorBlockTheFile) {
     const DWORD marks = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     const std::string list = "[Fonts]\r\n" + Items(App.SelectedList)[0] + "\r\n[EndFonts]\r\n";
     const std::string old = "[Fonts]\r\nold\r\n[EndFonts]\r\n";
+    const std::string other = "[OtherApp]\r\nLastRun=1\r\n";
     const std::string path = WindowsDirectory::Path("left.mxf");
     const struct {
         const char* what;
@@ -143,6 +149,11 @@ TEST_F(ListFileSafetyTest, LeftoversOfAnEarlierSaveNeitherLoseNorBlockTheFile) {
         const char* aside;     // left.mxf.mx-
         const char* temporary; // left.mxf.mx~, read-only, hidden and system
         DWORD marksAfter;
+        bool steps = false; // replaced as on Windows 95, 98 and ME
+        // A save there was cut short between its two moves (the old copy aside, the new one still
+        // in the temporary file), then another program wrote a file of its own at the same name:
+        // that file is kept as left.mxf.mx1, and the user is told.
+        bool otherProgramWrote = false;
     } rows[] = {
         {"opened while only its old copy is aside", false, nullptr, 0, list.c_str(), nullptr, 0},
         {"saved while only its old copy is aside", true, nullptr, 0, old.c_str(), nullptr, 0},
@@ -150,10 +161,15 @@ TEST_F(ListFileSafetyTest, LeftoversOfAnEarlierSaveNeitherLoseNorBlockTheFile) {
          FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, nullptr, nullptr,
          FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM},
         {"saved over a marked temporary file left", true, old.c_str(), 0, nullptr, "stale", 0},
+        {"saved with an older copy left aside", true, old.c_str(), 0, "older", nullptr, 0, true},
+        {"opened after a cut save and another program's write", false, other.c_str(), 0,
+         list.c_str(), "new", 0, true, true},
+        {"saved after a cut save and another program's write", true, other.c_str(), 0, old.c_str(),
+         "new", 0, true, true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
-        for (const char* name : {"left.mxf", "left.mxf.mx-", "left.mxf.mx~"})
+        for (const char* name : {"left.mxf", "left.mxf.mx-", "left.mxf.mx~", "left.mxf.mx1"})
             windows.Remove(name);
         if (row.file) {
             windows.Write("left.mxf", row.file);
@@ -168,14 +184,33 @@ TEST_F(ListFileSafetyTest, LeftoversOfAnEarlierSaveNeitherLoseNorBlockTheFile) {
         NameListFile(path, "left.mxf");
         ListFile.CurrentListForm = 3;
         beeps.clear();
-        EXPECT_TRUE(row.save ? SaveListFile(mainWindow, App.SelectedList, SaveToCurrent)
-                             : OpenListFile(mainWindow, false));
+        const size_t seenBefore = dialogs.Seen().size();
+        std::unique_ptr<OldWindowsMoves> steps;
+        if (row.steps) {
+            steps = std::make_unique<OldWindowsMoves>();
+            ASSERT_TRUE(steps->Active());
+        }
+        if (row.otherProgramWrote)
+            dialogs.ThenClick(IDOK);
+        EXPECT_TRUE(row.save ? SaveListFile(mainWindow, MainWindowLists(), SaveToCurrent)
+                             : OpenListFile(mainWindow, MainWindowLists(), false));
+        steps.reset();
         EXPECT_TRUE(beeps.empty());
         EXPECT_EQ(GetFileAttributesA(path.c_str()) & marks, row.marksAfter);
         EXPECT_FALSE(windows.Exists("left.mxf.mx-"));
-        EXPECT_FALSE(windows.Exists("left.mxf.mx~"));
+        EXPECT_EQ(windows.Exists("left.mxf.mx~"), !row.save && row.temporary);
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
         EXPECT_EQ(ReadFileBytes(path), list);
+        EXPECT_EQ(windows.Read("left.mxf.mx1"), row.otherProgramWrote ? other : "");
+        ASSERT_EQ(dialogs.Seen().size() - seenBefore, row.otherProgramWrote ? 1u : 0u);
+        if (row.otherProgramWrote) {
+            const SeenDialog& told = dialogs.Seen().back();
+            EXPECT_EQ(told.text, "A save that was cut short had left the whole " + path +
+                                     " aside. It is back in its place; the file found there "
+                                     "is kept as " +
+                                     path + ".mx1.");
+            EXPECT_EQ(told.caption, "File Put Back");
+        }
     }
 }
 
@@ -188,15 +223,17 @@ TEST(ReplaceStepByStep, WhicheverStepFailsTheFileIsThereOldOrNew) {
     const std::string aside = WindowsDirectory::Path("steps.mxf.mx-");
     const struct {
         const char* what;
-        bool oldFile, newFile, asideTaken, staleAside, oldReadOnly;
+        bool oldFile, newFile, asideTaken, copyAside, oldReadOnly;
         bool replaced;
+        const char* asideAfter;
     } rows[] = {
-        {"no old file", false, true, false, false, false, true},
-        {"old file replaced", true, true, false, false, false, true},
-        {"old file cannot be moved aside", true, true, true, false, false, false},
-        {"new file cannot be moved in", true, false, false, false, false, false},
-        {"old copy cannot be deleted", true, true, false, false, true, true},
-        {"read-only hidden older copy left aside", true, true, false, true, false, true},
+        {"no old file", false, true, false, false, false, true, ""},
+        {"old file replaced", true, true, false, false, false, true, ""},
+        {"old file cannot be moved aside", true, true, true, false, false, false, ""},
+        {"new file cannot be moved in", true, false, false, false, false, false, ""},
+        {"old copy cannot be deleted", true, true, false, false, true, true, "old"},
+        // It may be the newest whole file: only the caller can tell.
+        {"a copy already aside is not replaced", true, true, false, true, false, false, "copy"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -207,8 +244,8 @@ TEST(ReplaceStepByStep, WhicheverStepFailsTheFileIsThereOldOrNew) {
         if (row.asideTaken) {
             ASSERT_TRUE(CreateDirectoryA(aside.c_str(), nullptr));
         }
-        if (row.staleAside) {
-            windows.Write("steps.mxf.mx-", "older");
+        if (row.copyAside) {
+            windows.Write("steps.mxf.mx-", "copy");
             SetFileAttributesA(aside.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
         }
         if (row.oldReadOnly)
@@ -216,7 +253,8 @@ TEST(ReplaceStepByStep, WhicheverStepFailsTheFileIsThereOldOrNew) {
 
         EXPECT_EQ(ReplaceStepByStep(temporary.c_str(), path.c_str()), row.replaced);
         EXPECT_EQ(ReadFileBytes(path), row.replaced ? "new" : "old");
-        EXPECT_EQ(ReadFileBytes(aside), row.oldReadOnly ? "old" : "");
+        EXPECT_EQ(ReadFileBytes(aside), row.asideAfter);
+        EXPECT_EQ(GetFileAttributesA(temporary.c_str()), INVALID_FILE_ATTRIBUTES);
 
         RemoveDirectoryA(aside.c_str());
         for (const std::string& file : {path, temporary, aside}) {
@@ -253,7 +291,7 @@ TEST_F(ListFileSafetyTest, TenMegabyteListOfUnknownFontsEndsWithTheDialogAndMess
     ThenMessage(IDS_NO_MATCH, IDS_MATCH_CAPTION);
     LARGE_INTEGER start;
     QueryPerformanceCounter(&start);
-    EXPECT_FALSE(OpenListFile(mainWindow, false));
+    EXPECT_FALSE(OpenListFile(mainWindow, MainWindowLists(), false));
     const double took = MillisecondsSince(start);
     std::printf("[ MEASURE  ] 10 MB list of %d unknown fonts: %.0f ms to the message\n", listed,
                 took);
@@ -271,7 +309,7 @@ TEST_F(ListFileSafetyTest, RandomBytesEndWithAMessage) {
     windows.Write("noise.mxf", bytes);
     NameListFile(WindowsDirectory::Path("noise.mxf"), "noise.mxf");
     ThenMessage(IDS_NO_FONT_INFO, IDS_OPEN_FILE_CAPTION);
-    EXPECT_FALSE(OpenListFile(mainWindow, false));
+    EXPECT_FALSE(OpenListFile(mainWindow, MainWindowLists(), false));
 
     // The same noise (without zero bytes or '[', which would end it at once) under a header.
     for (char& byte : bytes)
@@ -285,7 +323,7 @@ TEST_F(ListFileSafetyTest, RandomBytesEndWithAMessage) {
         return IDOK;
     });
     ThenMessage(IDS_NO_MATCH, IDS_MATCH_CAPTION);
-    EXPECT_FALSE(OpenListFile(mainWindow, false));
+    EXPECT_FALSE(OpenListFile(mainWindow, MainWindowLists(), false));
     EXPECT_GT(listed, 1000);
     EXPECT_EQ(DialogDriver::TextOf(mainWindow), "Marlix32  by Velquist");
 }

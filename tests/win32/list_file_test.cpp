@@ -5,8 +5,10 @@
 
 #include <cstring>
 
-#include "app/language.h"
+#include "app/language_menu.h"
 #include "app/main_window.h"
+#include "app/status_panel.h"
+#include "base/language.h"
 #include "catalog/catalog_win.h"
 #include "listfile/list_file.h"
 #include "listfile/list_matching_win.h"
@@ -52,6 +54,7 @@ class ListFileTest : public MarlixTest {
         MoveSelectedFonts(App.AtmList, App.SelectedList);
         SelectItems(App.AtmList, names);
         MoveSelectedFonts(App.SelectedList, App.AtmList);
+        UpdateSelectedCount(mainWindow);
         ASSERT_EQ(Items(App.SelectedList).size(), names.size());
     }
 
@@ -59,7 +62,7 @@ class ListFileTest : public MarlixTest {
     // the file.
     void OpenCommand(bool merge) { Command(merge ? IDM_MERGE_NAMED_LIST : IDM_OPEN_NAMED_LIST); }
     // The operations themselves, where their result is the point.
-    bool OpenNamed(bool merge) { return OpenListFile(mainWindow, merge); }
+    bool OpenNamed(bool merge) { return OpenListFile(mainWindow, MainWindowLists(), merge); }
 
     // Queues the answer to a file dialog: type the path into its file name box and confirm.
     void ThenChooseFile(const std::string& path) {
@@ -139,7 +142,7 @@ TEST_F(ListFileTest, ReadFailuresAreReportedAndLeaveNoFileInTheTitle) {
         SCOPED_TRACE(test.bytes);
         Select({NameOf(1)});
         NameListFile("good.mxf");
-        UpdateWindowTitle(true);
+        UpdateWindowTitle(mainWindow, true);
         ListFile.CurrentListForm = 3;
         WriteListFile("bad.mxf", test.bytes);
         beeps.clear();
@@ -319,7 +322,7 @@ TEST_F(ListFileTest, TitleShowsTwentyFourCharactersOfTheFileName) {
     OpenCommand(false);
     EXPECT_EQ(DialogDriver::TextOf(mainWindow), "Marlix32 - abcdefghijklmnopqrstu.mx...");
 
-    UpdateWindowTitle(false);
+    UpdateWindowTitle(mainWindow, false);
     EXPECT_EQ(DialogDriver::TextOf(mainWindow), "Marlix32  by Velquist");
     EXPECT_STREQ(ListFile.CurrentListTitle, "");
     EXPECT_EQ(ListFile.CurrentListPath, WindowsDirectory::Path("abcdefghijklmnopqrstu.mxf"));

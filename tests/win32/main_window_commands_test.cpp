@@ -2,15 +2,16 @@
 // notifications, the help calls, always on top, and the closing of the font sample window.
 #include "marlix_test.h"
 
-#include "app/help.h"
-#include "app/language.h"
 #include "app/main_window.h"
+#include "base/help.h"
+#include "base/language.h"
 #include "catalog/catalog_win.h"
+#include "controls/font_sample.h"
 #include "controls/toolbar.h"
 #include "listfile/list_file.h"
 #include "resource.h"
-#include "winini/section_dialog.h"
 #include "window_probe.h"
+#include "winini/section_dialog.h"
 
 namespace {
 
@@ -209,7 +210,7 @@ TEST_F(MainWindowCommands, ShowFontSampleChoosesItsListByTheRules) {
             SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(list, LBN_SELCHANGE), 0);
         Command(IDM_SHOW_SAMPLE);
         HWND sample = FindWindowExA(mainWindow, nullptr, "MXShowFontClass", nullptr);
-        EXPECT_EQ(sample, App.FontSampleWindow) << c.what;
+        EXPECT_EQ(sample, FontSample.FontSampleWindow) << c.what;
         if (!c.face) {
             EXPECT_EQ(sample, nullptr) << c.what;
             continue;
@@ -348,13 +349,13 @@ TEST_F(MainWindowCommands, FontSampleWindowClosesOnEveryClosingEvent) {
     for (const auto& event : events) {
         HWND sample = CreateWindowExA(0, "STATIC", "sample", WS_CHILD, 0, 0, 10, 10, mainWindow,
                                       nullptr, nullptr, nullptr);
-        App.FontSampleWindow = sample;
+        FontSample.FontSampleWindow = sample;
         WPARAM wParam = event.wParam;
         if (event.message == WM_INITMENUPOPUP)
             wParam = reinterpret_cast<WPARAM>(GetSubMenu(GetMenu(mainWindow), 3));
         SendMessageA(mainWindow, event.message, wParam, event.lParam);
         EXPECT_FALSE(IsWindow(sample)) << event.what;
-        EXPECT_EQ(App.FontSampleWindow, nullptr) << event.what;
+        EXPECT_EQ(FontSample.FontSampleWindow, nullptr) << event.what;
     }
 }
 

@@ -4,9 +4,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/language.h"
 #include "app/main_window.h"
-#include "app/shell_hooks.h"
+#include "base/language.h"
+#include "base/shell_hooks.h"
 
 namespace {
 MarlixTest* current;

@@ -3,8 +3,9 @@
 
 #include <commdlg.h>
 
-#include "app/language.h"
+#include "app/language_menu.h"
 #include "app/main_window.h"
+#include "base/language.h"
 #include "print/print.h"
 #include "resource.h"
 

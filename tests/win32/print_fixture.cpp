@@ -1,6 +1,7 @@
 #include "print_fixture.h"
 
 #include "app/main_window.h"
+#include "app/status_panel.h"
 #include "catalog/catalog_win.h"
 #include "print/print.h"
 #include "resource.h"
@@ -24,11 +25,12 @@ void PrintTest::OpenMainWindow(int fonts, int selected) {
         names.resize(selected);
         SelectItems(App.AtmList, names);
         MoveSelectedFonts(App.SelectedList, App.AtmList);
+        UpdateSelectedCount(mainWindow);
     }
     ASSERT_EQ(App.SelectedFontCount, static_cast<unsigned long>(selected));
 }
 
 INT_PTR PrintTest::RunChoiceDialog() {
-    return DialogBoxParamA(App.ProgramInstance, MAKEINTRESOURCEA(IDD_PRINT_CHOICE), mainWindow,
+    return DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_PRINT_CHOICE), mainWindow,
                            PrintSelDlgProc, 0);
 }

@@ -1,8 +1,9 @@
 // The language, its texts and menus, and the settings the main window reads and writes.
 #include "marlix_test.h"
 
-#include "app/language.h"
+#include "app/language_menu.h"
 #include "app/main_window.h"
+#include "base/language.h"
 #include "resource.h"
 #include "window_probe.h"
 
@@ -17,6 +18,12 @@ TEST_F(MarlixTest, SpanishTextsAreTheCodePage1252BytesOfTheTable) {
     KWStrTbGetTxt(text, IDS_PRINTING_TEXT);
     EXPECT_STREQ(text,
                  "Marlix esta ahora imprimiendo.\nOprimir aqui cancelaci\xF3n de la impresi\xF3n.");
+    // Two paths go into this one: it must hold two %s and no other insert.
+    KWStrTbGetTxt(text, IDS_COPY_PUT_BACK);
+    EXPECT_STREQ(text, "Un guardado interrumpido hab\xED"
+                       "a dejado aparte el archivo completo %s. Ya "
+                       "est\xE1 de nuevo en su lugar; el archivo que estaba all\xED se conserva "
+                       "como %s.");
     EXPECT_STREQ(Language.HelpFileName, "Marlixs.hlp");
     SetLanguage(0);
     KWStrTbGetTxt(text, IDS_NO_MATCH);

@@ -2,8 +2,8 @@
 // the geometry written at every kind of close, and files dropped on the window.
 #include "marlix_test.h"
 
-#include "app/geometry.h"
 #include "app/main_window.h"
+#include "base/geometry.h"
 #include "controls/toolbar.h"
 #include "listfile/list_file.h"
 #include "resource.h"

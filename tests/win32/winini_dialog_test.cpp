@@ -2,8 +2,8 @@
 // languages, its buttons, and opening a section into the SelectedList.
 #include "winini_fixture.h"
 
-#include "app/language.h"
 #include "app/main_window.h"
+#include "base/language.h"
 #include "catalog/catalog_win.h"
 #include "controls/toolbar.h"
 #include "listfile/list_file.h"
@@ -30,7 +30,7 @@ TEST_F(WinIniTest, SaveModeListsEveryPostScriptSectionSorted) {
     windows.Write("win.ini", MixedWinIni);
     ASSERT_TRUE(CreateMainWindow());
     ThenChooseSection("", IDCANCEL);
-    EXPECT_EQ(RunSectionDialog(mainWindow, SectionSave), 0);
+    EXPECT_EQ(RunSectionDialog(mainWindow, SectionSave, MainWindowLists()), 0);
     EXPECT_EQ(sectionItems,
               (std::vector<std::string>{"PostScript,COM1", "PostScript,EMPTY", "PostScript,FILE",
                                         "PostScript,LPT1", "PostScript,LPT1", "PostScript,LPT2"}));
@@ -48,7 +48,7 @@ TEST_F(WinIniTest, OpenModeListsOnlySectionsThatNameAPfmFile) {
     windows.Write("win.ini", MixedWinIni);
     ASSERT_TRUE(CreateMainWindow());
     ThenChooseSection("", IDCANCEL);
-    EXPECT_EQ(RunSectionDialog(mainWindow, SectionOpen), 0);
+    EXPECT_EQ(RunSectionDialog(mainWindow, SectionOpen, MainWindowLists()), 0);
     EXPECT_EQ(sectionItems,
               (std::vector<std::string>{"PostScript,LPT1", "PostScript,LPT1", "PostScript,LPT2"}));
 }
@@ -70,7 +70,7 @@ TEST_F(WinIniTest, NoSectionToOfferShowsMessage115AndEndsTheDialog) {
             owner = DialogDriver::TextOf(GetWindow(box.window, GW_OWNER));
             return IDOK;
         });
-        EXPECT_EQ(RunSectionDialog(mainWindow, test.mode), 0) << test.file;
+        EXPECT_EQ(RunSectionDialog(mainWindow, test.mode, MainWindowLists()), 0) << test.file;
         ASSERT_FALSE(dialogs.Seen().empty());
         const SeenDialog& box = dialogs.Seen().back();
         EXPECT_EQ(box.text, "No PostScript Section available in WIN.INI.");
@@ -90,7 +90,7 @@ TEST_F(WinIniTest, OkWithoutASelectionDoesNothing) {
     ListFile.CurrentListTitle[0] = 'a';
     for (int mode : {SectionSave, SectionOpen}) {
         ThenChooseSection("", IDOK);
-        EXPECT_EQ(RunSectionDialog(mainWindow, mode), 0);
+        EXPECT_EQ(RunSectionDialog(mainWindow, mode, MainWindowLists()), 0);
     }
     EXPECT_EQ(windows.Read("win.ini"), file);
     EXPECT_EQ(Items(App.SelectedList),
@@ -109,10 +109,10 @@ TEST_F(WinIniTest, SpanishDialogTexts) {
         SendMessageA(dialog.window, WM_COMMAND, MAKEWPARAM(IDC_SECTION_HELP, BN_CLICKED), 0);
         return IDCANCEL;
     });
-    RunSectionDialog(mainWindow, SectionSave);
+    RunSectionDialog(mainWindow, SectionSave, MainWindowLists());
     windows.Write("win.ini", "[windows]\r\n");
     dialogs.ThenClick(IDOK);
-    RunSectionDialog(mainWindow, SectionOpen);
+    RunSectionDialog(mainWindow, SectionOpen, MainWindowLists());
 
     ASSERT_EQ(dialogs.Seen().size(), 2u);
     const SeenDialog& seen = dialogs.Seen()[0];
@@ -141,7 +141,7 @@ TEST_F(WinIniTest, OpeningASectionReplacesTheSelectionClearsTheTitleAndEnablesTh
     SelectFonts({0, 1});
     lstrcpyA(ListFile.CurrentListTitle, "fonts.mxf");
     ThenChooseSection("PostScript,LPT1");
-    EXPECT_EQ(RunSectionDialog(mainWindow, SectionOpen), 1);
+    Command(IDM_OPEN_WININI);
 
     EXPECT_EQ(Items(App.SelectedList),
               (std::vector<std::string>{SampleFontName(1), SampleFontName(3)}));
@@ -168,7 +168,7 @@ TEST_F(WinIniTest, DialogAndReadBackSeeWritesTheCacheHeld) {
             WriteProfileStringA("PostScript,LPT1", "softfont2", "c:\\f004e___.pfm");
     };
     ThenChooseSection("PostScript,LPT1");
-    EXPECT_EQ(RunSectionDialog(mainWindow, SectionOpen), 1);
+    EXPECT_EQ(RunSectionDialog(mainWindow, SectionOpen, MainWindowLists()), 1);
     EXPECT_EQ(flushes, 2);
     EXPECT_EQ(sectionItems, (std::vector<std::string>{"PostScript,LPT1", "PostScript,LPT9"}));
     EXPECT_EQ(Items(App.SelectedList),
@@ -185,7 +185,7 @@ TEST_F(WinIniTest, DoubleClickOpensTheSectionLikeOk) {
                      reinterpret_cast<LPARAM>(list));
         return 0;
     });
-    EXPECT_EQ(RunSectionDialog(mainWindow, SectionOpen), 1);
+    Command(IDM_OPEN_WININI);
     EXPECT_EQ(Items(App.SelectedList), (std::vector<std::string>{SampleFontName(2)}));
     EXPECT_EQ(toolbar->Entries().size(), 2u);
 }
@@ -203,7 +203,7 @@ TEST_F(WinIniTest, OpenOfAVanishedSectionChangesNothingAndOfAnUnmatchedOneEmptie
         SendMessageA(GetDlgItem(dialog.window, IDC_SECTION_LIST), LB_SETCURSEL, 0, 0);
         return IDOK;
     });
-    EXPECT_EQ(RunSectionDialog(mainWindow, SectionOpen), 1);
+    EXPECT_EQ(RunSectionDialog(mainWindow, SectionOpen, MainWindowLists()), 1);
     EXPECT_EQ(Items(App.SelectedList), (std::vector<std::string>{SampleFontName(4)}));
     EXPECT_STREQ(ListFile.CurrentListTitle, "fonts.mxf");
     EXPECT_TRUE(toolbar->Entries().empty());
@@ -212,7 +212,7 @@ TEST_F(WinIniTest, OpenOfAVanishedSectionChangesNothingAndOfAnUnmatchedOneEmptie
     ThenChooseSection("PostScript,LPT2");
     dialogs.ThenClick(IDOK); // the names that matched nothing
     dialogs.ThenClick(IDOK); // nothing selected
-    EXPECT_EQ(RunSectionDialog(mainWindow, SectionOpen), 1);
+    Command(IDM_OPEN_WININI);
     EXPECT_TRUE(Items(App.SelectedList).empty());
     EXPECT_STREQ(ListFile.CurrentListTitle, "");
     ASSERT_EQ(dialogs.Seen().size(), 4u);

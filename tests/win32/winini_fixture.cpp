@@ -1,7 +1,8 @@
 #include "winini_fixture.h"
 
 #include "app/main_window.h"
-#include "app/shell_hooks.h"
+#include "app/status_panel.h"
+#include "base/shell_hooks.h"
 #include "catalog/catalog_win.h"
 #include "resource.h"
 
@@ -77,6 +78,7 @@ void WinIniTest::SelectFonts(const std::vector<int>& fonts) {
         names.push_back(SampleFontName(font));
     SelectItems(App.AtmList, names);
     ::MoveSelectedFonts(App.SelectedList, App.AtmList);
+    UpdateSelectedCount(mainWindow);
 }
 
 void WinIniTest::ThenChooseSection(const std::string& name, int button) {

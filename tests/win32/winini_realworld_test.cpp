@@ -4,6 +4,7 @@
 
 #include "app/main_window.h"
 #include "catalog/catalog_win.h"
+#include "resource.h"
 #include "winini/printer_section.h"
 #include "winini/section_dialog.h"
 
@@ -41,7 +42,7 @@ TEST_F(WinIniTest, RealFilesChangeOnlyTheChosenSectionAndOpenBackToTheSameFonts)
             ::MoveSelectedFonts(App.AtmList, App.SelectedList);
             SelectFonts({7, 2, 5});
             ThenChooseSection(section.name);
-            ASSERT_EQ(RunSectionDialog(mainWindow, SectionSave), 1);
+            ASSERT_EQ(RunSectionDialog(mainWindow, SectionSave, MainWindowLists()), 1);
 
             const std::string written = windows.Read("win.ini");
             const std::string head = original.substr(0, section.bodyStart);
@@ -59,7 +60,7 @@ TEST_F(WinIniTest, RealFilesChangeOnlyTheChosenSectionAndOpenBackToTheSameFonts)
             SelectFonts({0, 1});
             toolbar->Clear();
             ThenChooseSection(section.name);
-            ASSERT_EQ(RunSectionDialog(mainWindow, SectionOpen), 1);
+            Command(IDM_OPEN_WININI);
             EXPECT_EQ(Items(App.SelectedList),
                       (std::vector<std::string>{SampleFontName(5), SampleFontName(2),
                                                 SampleFontName(7)}));

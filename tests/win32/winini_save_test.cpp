@@ -4,9 +4,10 @@
 
 #include <functional>
 
-#include "app/language.h"
 #include "app/main_window.h"
+#include "base/language.h"
 #include "catalog/catalog_win.h"
+#include "old_windows_moves.h"
 #include "resource.h"
 #include "winini/section_dialog.h"
 
@@ -100,7 +101,7 @@ TEST_F(WinIniTest, SaveRewritesTheChosenBodyBroadcastsAndThenWarns) {
     ThenChooseSection("PostScript,LPT1");
     WarningLook warning;
     dialogs.Then(WarningSeen(&warning));
-    EXPECT_EQ(RunSectionDialog(mainWindow, SectionSave), 1);
+    EXPECT_EQ(RunSectionDialog(mainWindow, SectionSave, MainWindowLists()), 1);
 
     EXPECT_EQ(windows.Read("win.ini"),
               Head + "ATM=placeholder\r\n" + SoftfontLines({2, 0, 4}) + "\r\n" + Tail);
@@ -144,7 +145,7 @@ TEST_F(WinIniTest, ProfileCacheIsFlushedBeforeEachReadAndAfterTheRewrite) {
     WriteProfileStringA("Other", "before", "kept");
     ThenChooseSection("PostScript,LPT1");
     dialogs.Then(WarningSeen(nullptr));
-    EXPECT_EQ(RunSectionDialog(mainWindow, SectionSave), 1);
+    EXPECT_EQ(RunSectionDialog(mainWindow, SectionSave, MainWindowLists()), 1);
 
     EXPECT_EQ(events, (std::vector<std::string>{"flush", "flush", "flush after rewrite",
                                                 "fontchange", "warning"}));
@@ -165,7 +166,7 @@ TEST_F(WinIniTest, SpanishWarningIsDialog401) {
     ThenChooseSection("PostScript,FILE");
     WarningLook warning;
     dialogs.Then(WarningSeen(&warning));
-    RunSectionDialog(mainWindow, SectionSave);
+    RunSectionDialog(mainWindow, SectionSave, MainWindowLists());
 
     EXPECT_EQ(warning.seen.caption, "Advertencia:");
     EXPECT_EQ(
@@ -205,7 +206,7 @@ TEST_F(WinIniTest, WarningCheckBoxFlipsWarn01AndATickedOneKeepsTheWarningAway) {
         EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_CHECKED);
         return IDOK;
     });
-    RunSectionDialog(mainWindow, SectionSave);
+    RunSectionDialog(mainWindow, SectionSave, MainWindowLists());
     EXPECT_EQ(stored, (std::vector<int>{0, 1, 0}));
     EXPECT_FALSE(Language.WarnOnFontChange);
 
@@ -215,7 +216,7 @@ TEST_F(WinIniTest, WarningCheckBoxFlipsWarn01AndATickedOneKeepsTheWarningAway) {
     SelectFonts({0});
     events.clear();
     ThenChooseSection("PostScript,LPT1");
-    EXPECT_EQ(RunSectionDialog(mainWindow, SectionSave), 1);
+    EXPECT_EQ(RunSectionDialog(mainWindow, SectionSave, MainWindowLists()), 1);
     EXPECT_EQ(events, (std::vector<std::string>{"fontchange"}));
     EXPECT_EQ(dialogs.Seen().size(), 3u) << "no second warning";
     EXPECT_EQ(windows.Read("win.ini"),
@@ -318,7 +319,7 @@ TEST_F(WinIniTest, FailedSaveLeavesWinIniAsItWasWithoutBroadcastOrWarning) {
                 return IDOK;
             });
         }
-        EXPECT_EQ(RunSectionDialog(mainWindow, SectionSave), 1);
+        EXPECT_EQ(RunSectionDialog(mainWindow, SectionSave, MainWindowLists()), 1);
         test.undo();
         EXPECT_EQ(windows.Read("win.ini"), before);
         EXPECT_TRUE(events.empty()) << "no broadcast, no warning";
@@ -340,25 +341,30 @@ TEST_F(WinIniTest, FailedSaveLeavesWinIniAsItWasWithoutBroadcastOrWarning) {
 }
 
 // What an earlier save left behind (a crash during a save in steps, a leftover temporary file)
-// and how WIN.INI was marked: the save goes on, and WIN.INI keeps its marks.
+// and how WIN.INI was marked, at the program's next start: the save goes on, WIN.INI keeps its
+// marks, and no whole WIN.INI is ever lost.
 TEST_F(WinIniTest, LeftoversOfAnEarlierSaveNeitherLoseNorBlockWinIni) {
     const DWORD marks = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     const std::string path = WindowsDirectory::Path("win.ini");
+    const std::string otherProgram = "[OtherApp]\r\nLastRun=1\r\n";
     const struct {
         const char* what;
         bool onlyAside;       // win.ini is missing, its old copy win.ini.mx- is there
         DWORD fileMarks;      // of win.ini
         bool markedTemporary; // a read-only, hidden and system win.ini.mx~ is left
+        // Cut short between its two moves on Windows 95, 98 or ME (old copy aside, new one
+        // still in win.ini.mx~), then another program wrote a profile string, which made a new
+        // win.ini of its own: that file is kept as win.ini.mx1, and the user is told at start.
+        bool otherProgramWrote = false;
     } rows[] = {
         {"only the old copy is aside", true, 0, false},
         {"hidden and system", false, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, false},
         {"a marked temporary file is left", false, 0, true},
+        {"cut short between the moves, then another program wrote", true, 0, true, true},
     };
-    ASSERT_TRUE(CreateMainWindow());
-    SelectFonts({1});
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
-        for (const char* name : {"win.ini", "win.ini.mx-", "win.ini.mx~"})
+        for (const char* name : {"win.ini", "win.ini.mx-", "win.ini.mx~", "win.ini.mx1"})
             windows.Remove(name);
         windows.Write(row.onlyAside ? "win.ini.mx-" : "win.ini", SampleWinIni);
         if (row.fileMarks)
@@ -367,10 +373,24 @@ TEST_F(WinIniTest, LeftoversOfAnEarlierSaveNeitherLoseNorBlockWinIni) {
             windows.Write("win.ini.mx~", "stale");
             SetFileAttributesA(TemporaryPath().c_str(), marks);
         }
+        if (row.otherProgramWrote)
+            windows.Write("win.ini", otherProgram);
+        const OldWindowsMoves steps;
+        ASSERT_TRUE(steps.Active());
+        SeenDialog told;
+        if (row.otherProgramWrote) {
+            dialogs.Then([&told](SeenDialog& box) {
+                told = box;
+                return IDOK;
+            });
+        }
+        const size_t seenBefore = dialogs.Seen().size();
+        ASSERT_TRUE(CreateMainWindow());
+        SelectFonts({1});
         events.clear();
         ThenChooseSection("PostScript,LPT1");
         dialogs.Then(WarningSeen(nullptr));
-        EXPECT_EQ(RunSectionDialog(mainWindow, SectionSave), 1);
+        EXPECT_EQ(RunSectionDialog(mainWindow, SectionSave, MainWindowLists()), 1);
         EXPECT_EQ(events, (std::vector<std::string>{"fontchange", "warning"}));
         EXPECT_EQ(GetFileAttributesA(path.c_str()) & marks, row.fileMarks);
         EXPECT_FALSE(windows.Exists("win.ini.mx-"));
@@ -378,6 +398,18 @@ TEST_F(WinIniTest, LeftoversOfAnEarlierSaveNeitherLoseNorBlockWinIni) {
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
         EXPECT_EQ(windows.Read("win.ini"),
                   Head + "ATM=placeholder\r\n" + SoftfontLines({1}) + "\r\n" + Tail);
+        EXPECT_EQ(windows.Read("win.ini.mx1"), row.otherProgramWrote ? otherProgram : "");
+        EXPECT_EQ(dialogs.Seen().size() - seenBefore, row.otherProgramWrote ? 3u : 2u)
+            << "told once";
+        if (row.otherProgramWrote) {
+            EXPECT_EQ(told.text, "A save that was cut short had left the whole " + path +
+                                     " aside. It is back in its place; the file found there "
+                                     "is kept as " +
+                                     path + ".mx1.");
+            EXPECT_EQ(told.caption, "File Put Back");
+            EXPECT_EQ(told.icon, "exclamation");
+        }
+        DestroyMainWindow();
     }
 }
 
@@ -389,7 +421,7 @@ TEST_F(WinIniTest, WinIniOf70000BytesLoadsAndOf70001GivesMessage117) {
 
     windows.Write("win.ini", atLimit);
     ThenChooseSection("PostScript,LPT1");
-    EXPECT_EQ(RunSectionDialog(mainWindow, SectionOpen), 1);
+    EXPECT_EQ(RunSectionDialog(mainWindow, SectionOpen, MainWindowLists()), 1);
     EXPECT_EQ(Items(App.SelectedList), (std::vector<std::string>{SampleFontName(0)}));
 
     windows.Write("win.ini", atLimit + "x");
@@ -398,7 +430,7 @@ TEST_F(WinIniTest, WinIniOf70000BytesLoadsAndOf70001GivesMessage117) {
         owner = DialogDriver::TextOf(GetWindow(box.window, GW_OWNER));
         return IDOK;
     });
-    EXPECT_EQ(RunSectionDialog(mainWindow, SectionOpen), 0);
+    EXPECT_EQ(RunSectionDialog(mainWindow, SectionOpen, MainWindowLists()), 0);
     ASSERT_EQ(dialogs.Seen().size(), 2u);
     EXPECT_EQ(dialogs.Seen()[1].text, "Win.ini too large to work with.");
     EXPECT_EQ(dialogs.Seen()[1].caption, "WIN.INI File");
@@ -415,7 +447,7 @@ TEST_F(WinIniTest, MissingWinIniIsReportedOverTheMainWindow) {
         owner = GetWindow(box.window, GW_OWNER);
         return IDOK;
     });
-    EXPECT_EQ(RunSectionDialog(mainWindow, SectionSave), 0);
+    EXPECT_EQ(RunSectionDialog(mainWindow, SectionSave, MainWindowLists()), 0);
     ASSERT_EQ(dialogs.Seen().size(), 1u);
     EXPECT_EQ(dialogs.Seen()[0].text, "Could not access WIN.INI file.");
     EXPECT_EQ(owner, mainWindow);

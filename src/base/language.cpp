@@ -1,33 +1,13 @@
-#include "app/language.h"
+#include "base/language.h"
 
-#include "app/main_window.h"
-#include "app/settings.h"
-#include "app/shell_hooks.h"
-#include "resource.h"
+#include "base/instance.h"
+#include "base/settings.h"
+#include "base/shell_hooks.h"
 
 LanguageState Language;
 
-void SetLanguage(int value) {
-    const bool spanish = value == 300;
-    Language.LanguageOffset = spanish ? 300 : 0;
-    Language.HelpFileName = spanish ? "Marlixs.hlp" : "Marlix.hlp";
-    LoadLanguageMenu(Language.LanguageOffset + IDM_MENU_ENGLISH);
-    // The value as asked for, so an unknown value stays in the file.
-    WriteSettingNumber("Options", "Language", value);
-}
-
 int GetLanguageOffset() {
     return Language.LanguageOffset;
-}
-
-void LoadLanguageMenu(int menuId) {
-    HMENU menu = LoadMenuA(App.ProgramInstance, MAKEINTRESOURCEA(menuId));
-    if (!menu)
-        return;
-    HMENU old = GetMenu(App.MainWindow);
-    SetMenu(App.MainWindow, menu);
-    if (old)
-        DestroyMenu(old);
 }
 
 bool SetFontChangeWarning(int value) {
@@ -37,7 +17,7 @@ bool SetFontChangeWarning(int value) {
 
 int KWStrTbGetTxt(char* buffer, UINT id) {
     buffer[0] = '\0';
-    return LoadStringA(App.ProgramInstance, id + Language.LanguageOffset, buffer, TextBufferSize);
+    return LoadStringA(ProgramInstance, id + Language.LanguageOffset, buffer, TextBufferSize);
 }
 
 BOOL KWStrTbSetTxt(HWND window, UINT id) {
@@ -51,6 +31,22 @@ int KWStrTbMsgBox(HWND owner, UINT textId, UINT captionId, UINT style) {
     KWStrTbGetTxt(text, textId);
     KWStrTbGetTxt(caption, captionId);
     return MessageBoxA(owner, text, caption, style);
+}
+
+int KWStrTbMsgBox(HWND owner, UINT textId, UINT captionId, UINT style, const char* first,
+                  const char* second) {
+    char format[TextBufferSize], caption[TextBufferSize], text[TextBufferSize + 2 * MAX_PATH];
+    KWStrTbGetTxt(format, textId);
+    KWStrTbGetTxt(caption, captionId);
+    wsprintfA(text, format, first, second);
+    return MessageBoxA(owner, text, caption, style);
+}
+
+// GetParent gives a dialog's owner; the main window, an overlapped window, has none.
+HWND TopOwner(HWND window) {
+    while (HWND owner = GetParent(window))
+        window = owner;
+    return window;
 }
 
 bool ReportFailure(HWND owner, UINT textId, UINT captionId) {

@@ -1,4 +1,4 @@
-#include "app/system_code_page.h"
+#include "base/system_code_page.h"
 
 #include <windows.h>
 

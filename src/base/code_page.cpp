@@ -1,4 +1,4 @@
-#include "catalog/code_page.h"
+#include "base/code_page.h"
 
 #include <cstring>
 

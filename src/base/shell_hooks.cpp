@@ -1,4 +1,4 @@
-#include "app/shell_hooks.h"
+#include "base/shell_hooks.h"
 
 namespace {
 BeepObserver beepObserver;

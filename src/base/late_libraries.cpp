@@ -1,4 +1,4 @@
-#include "app/late_libraries.h"
+#include "base/late_libraries.h"
 
 #include <cderr.h>
 #include <commctrl.h>

@@ -1,6 +1,7 @@
-#include "app/safe_file.h"
+#include "base/safe_file.h"
 
-#include <windows.h>
+#include "base/language.h"
+#include "resource.h"
 
 namespace {
 
@@ -23,6 +24,11 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
 
 bool Exists(const char* path) {
     return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool IsFile(const std::string& name) {
+    const DWORD attributes = GetFileAttributesA(name.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 // A leftover file of an earlier save: read-only, hidden or system it would refuse to be deleted
@@ -59,37 +65,75 @@ std::string PathBeside(const std::string& path, const char* suffix) {
     return lstrcmpiA(beside.c_str(), path.c_str()) == 0 ? "" : beside;
 }
 
-void RestoreAsideCopy(const char* path) {
-    if (!*path || Exists(path))
-        return;
-    const std::string aside = PathBeside(path, ".mx-");
-    const DWORD attributes =
-        aside.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(aside.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY))
-        MoveFileA(aside.c_str(), path);
+namespace {
+
+// Moves path out of the way of its whole copy aside: to the first free name of its own beside
+// it. That name, or empty when there is none or the move failed.
+std::string KeepAside(const char* path) {
+    char suffix[] = ".mx1";
+    for (; suffix[3] <= '9'; ++suffix[3]) {
+        const std::string kept = PathBeside(path, suffix);
+        if (kept.empty())
+            return "";
+        if (!Exists(kept.c_str()))
+            return MoveFileA(path, kept.c_str()) ? kept : "";
+    }
+    return "";
 }
 
-bool ReplaceStepByStep(const char* temporary, const char* path) {
+void TellKept(HWND owner, const char* path, const std::string& kept) {
+    KWStrTbMsgBox(owner, IDS_COPY_PUT_BACK, IDS_COPY_PUT_BACK_CAPTION, MB_ICONEXCLAMATION, path,
+                  kept.c_str());
+}
+
+} // namespace
+
+bool TakeBackAsideCopy(HWND owner, const char* path) {
+    const std::string aside = *path ? PathBeside(path, ".mx-") : "";
+    if (aside.empty() || !IsFile(aside))
+        return true;
     if (!Exists(path))
-        return MoveFileA(temporary, path) != FALSE;
-    // An old copy still beside the file is older than the file itself: it gives way.
-    const std::string aside = PathBeside(path, ".mx-");
-    if (aside.empty() || !ClearLeftover(aside))
+        return MoveFileA(aside.c_str(), path) != FALSE;
+    const std::string temporary = PathBeside(path, ".mx~");
+    if (!IsFile(temporary)) {
+        // The save that left the copy finished: the file in its place is newer.
+        return ClearLeftover(aside) && DeleteFileA(aside.c_str());
+    }
+    const std::string kept = KeepAside(path);
+    if (kept.empty())
         return false;
-    DeleteFileA(aside.c_str());
-    if (!MoveFileA(path, aside.c_str()))
-        return false;
-    if (!MoveFileA(temporary, path)) {
-        MoveFileA(aside.c_str(), path);
+    if (!MoveFileA(aside.c_str(), path)) {
+        MoveFileA(kept.c_str(), path);
         return false;
     }
-    // The new file stands in its place: an old copy that cannot be removed only stays beside it.
-    DeleteFileA(aside.c_str());
+    TellKept(owner, path, kept);
     return true;
 }
 
-bool WriteFileSafely(const char* path, const std::string& bytes) {
-    RestoreAsideCopy(path);
+bool ReplaceStepByStep(const char* temporary, const char* path) {
+    if (Exists(path)) {
+        // MoveFileA never replaces: a copy already aside stays as it is.
+        const std::string aside = PathBeside(path, ".mx-");
+        if (!aside.empty() && MoveFileA(path, aside.c_str())) {
+            if (MoveFileA(temporary, path)) {
+                // The new file stands in its place: an old copy that cannot be removed only
+                // stays beside it (the next save removes it).
+                DeleteFileA(aside.c_str());
+                return true;
+            }
+            if (!MoveFileA(aside.c_str(), path))
+                return false;
+        }
+    } else if (MoveFileA(temporary, path)) {
+        return true;
+    }
+    DeleteFileA(temporary);
+    return false;
+}
+
+bool WriteFileSafely(HWND owner, const char* path, const std::string& bytes) {
+    if (!TakeBackAsideCopy(owner, path))
+        return false;
     // Writing in place would be refused for a read-only file; replacing it must be too.
     const DWORD attributes = GetFileAttributesA(path);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
@@ -111,9 +155,8 @@ bool WriteFileSafely(const char* path, const std::string& bytes) {
                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return true;
         // Windows 95, 98 and ME have the function but do not carry it out.
-        if (GetLastError() == ERROR_CALL_NOT_IMPLEMENTED &&
-            ReplaceStepByStep(temporary.c_str(), path))
-            return true;
+        if (GetLastError() == ERROR_CALL_NOT_IMPLEMENTED)
+            return ReplaceStepByStep(temporary.c_str(), path);
     }
     DeleteFileA(temporary.c_str());
     return false;

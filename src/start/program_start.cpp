@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-#include "app/command_line.h"
+#include "base/command_line.h"
 
 extern "C" {
 // The start-up parts of mingw-w64's runtime (crt2.o and libmingw32), as its start-up calls them.

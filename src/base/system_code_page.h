@@ -2,7 +2,7 @@
 // writes (ATM.INI, WIN.INI, list files, the list boxes' names) is in it.
 #pragma once
 
-#include "catalog/code_page.h"
+#include "base/code_page.h"
 
 // Asked of the system once, at the first call: its lead bytes (IsDBCSLeadByteEx) and how it
 // lowers each single byte (CharLowerA).

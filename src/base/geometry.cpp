@@ -1,4 +1,4 @@
-#include "app/geometry.h"
+#include "base/geometry.h"
 
 namespace {
 // A side of length size starting at start, moved and cut to lie within [low, high).

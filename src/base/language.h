@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/exports.h"
+#include "base/exports.h"
 
 struct LanguageState {
     int LanguageOffset = 0;                  // 0 English, 300 Spanish
@@ -16,15 +16,20 @@ extern LanguageState Language;
 // Room for any text of the table: 159 characters and the terminator.
 constexpr int TextBufferSize = 160;
 
-void SetLanguage(int value);
 int GetLanguageOffset();
-void LoadLanguageMenu(int menuId);
 bool SetFontChangeWarning(int value);
 
 // A failure the user must see: a beep, then the stop-icon message box of the two texts over the
 // owner. Returns false, for the caller to return.
 bool ReportFailure(HWND owner, UINT textId, UINT captionId);
+// The window at the top of the window's chain of owners: the main window, for the main window
+// itself and for its dialogs.
+HWND TopOwner(HWND window);
 
 MARLIX_EXPORT int KWStrTbMsgBox(HWND owner, UINT textId, UINT captionId, UINT style);
+// The same message with the text's two %s replaced by first and second (paths, which may be
+// longer than any text of the table).
+int KWStrTbMsgBox(HWND owner, UINT textId, UINT captionId, UINT style, const char* first,
+                  const char* second);
 MARLIX_EXPORT BOOL KWStrTbSetTxt(HWND window, UINT id);
 MARLIX_EXPORT int KWStrTbGetTxt(char* buffer, UINT id);

@@ -1,10 +1,10 @@
-#include "app/help.h"
+#include "base/help.h"
 
 #include <string>
 
-#include "app/language.h"
-#include "app/main_window.h"
-#include "app/shell_hooks.h"
+#include "base/instance.h"
+#include "base/language.h"
+#include "base/shell_hooks.h"
 #include "resource.h"
 
 HelpState Help;
@@ -19,12 +19,12 @@ bool LoadBook() {
     if (Help.BookLanguage == Language.LanguageOffset)
         return true;
     int id = Language.LanguageOffset == 300 ? IDR_HELP_BOOK_SPANISH : IDR_HELP_BOOK;
-    HRSRC found = FindResourceA(App.ProgramInstance, MAKEINTRESOURCEA(id), "HELPTEXT");
-    HGLOBAL loaded = found ? LoadResource(App.ProgramInstance, found) : nullptr;
+    HRSRC found = FindResourceA(ProgramInstance, MAKEINTRESOURCEA(id), "HELPTEXT");
+    HGLOBAL loaded = found ? LoadResource(ProgramInstance, found) : nullptr;
     const char* text = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
     if (!text)
         return false;
-    Help.Book = ParseHelpBook(text, SizeofResource(App.ProgramInstance, found));
+    Help.Book = ParseHelpBook(text, SizeofResource(ProgramInstance, found));
     Help.BookLanguage = Language.LanguageOffset;
     return true;
 }
@@ -99,7 +99,7 @@ HWND CreateChild(HWND parent, const char* className, DWORD style, DWORD exStyle,
                  HFONT font) {
     HWND child =
         CreateWindowExA(exStyle, className, "", WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, parent,
-                        reinterpret_cast<HMENU>(INT_PTR(id)), App.ProgramInstance, nullptr);
+                        reinterpret_cast<HMENU>(INT_PTR(id)), ProgramInstance, nullptr);
     SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return child;
 }
@@ -213,13 +213,13 @@ LRESULT CALLBACK HelpWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
 bool RegisterHelpClass() {
     WNDCLASSA existing;
-    if (GetClassInfoA(App.ProgramInstance, HelpClassName, &existing))
+    if (GetClassInfoA(ProgramInstance, HelpClassName, &existing))
         return true;
     WNDCLASSA windowClass = {};
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = HelpWindowProc;
-    windowClass.hInstance = App.ProgramInstance;
-    windowClass.hIcon = LoadIconA(App.ProgramInstance, MAKEINTRESOURCEA(IDI_MARLIX));
+    windowClass.hInstance = ProgramInstance;
+    windowClass.hIcon = LoadIconA(ProgramInstance, MAKEINTRESOURCEA(IDI_MARLIX));
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = HelpClassName;
@@ -249,10 +249,10 @@ void ShowOwnHelp(HWND owner, int topic, const char* keyword) {
     if (!Help.Window) {
         if (!RegisterHelpClass())
             return;
-        HWND root = App.MainWindow ? App.MainWindow : owner;
+        HWND root = TopOwner(owner);
         const POINT place = HelpWindowPlace(root);
         if (!CreateWindowExA(0, HelpClassName, "", WS_OVERLAPPEDWINDOW, place.x, place.y, HelpWidth,
-                             HelpHeight, root, nullptr, App.ProgramInstance, nullptr))
+                             HelpHeight, root, nullptr, ProgramInstance, nullptr))
             return;
     }
     // The language may have changed since the window opened.

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/geometry.h"
+#include "base/geometry.h"
 
 extern const char SettingsFile[]; // "Marlix.ini"
 

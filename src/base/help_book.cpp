@@ -1,4 +1,4 @@
-#include "app/help_book.h"
+#include "base/help_book.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "app/whole_file.h"
+#include "base/whole_file.h"
 
 #include <windows.h>
 

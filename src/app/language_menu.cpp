@@ -1,0 +1,25 @@
+#include "app/language_menu.h"
+
+#include "app/main_window.h"
+#include "base/language.h"
+#include "base/settings.h"
+#include "resource.h"
+
+void SetLanguage(int value) {
+    const bool spanish = value == 300;
+    Language.LanguageOffset = spanish ? 300 : 0;
+    Language.HelpFileName = spanish ? "Marlixs.hlp" : "Marlix.hlp";
+    LoadLanguageMenu(Language.LanguageOffset + IDM_MENU_ENGLISH);
+    // The value as asked for, so an unknown value stays in the file.
+    WriteSettingNumber("Options", "Language", value);
+}
+
+void LoadLanguageMenu(int menuId) {
+    HMENU menu = LoadMenuA(ProgramInstance, MAKEINTRESOURCEA(menuId));
+    if (!menu)
+        return;
+    HMENU old = GetMenu(App.MainWindow);
+    SetMenu(App.MainWindow, menu);
+    if (old)
+        DestroyMenu(old);
+}

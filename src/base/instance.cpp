@@ -1,0 +1,3 @@
+#include "base/instance.h"
+
+HINSTANCE ProgramInstance = nullptr;
