@@ -55,13 +55,13 @@ std::string AtmIniWith1001Fonts() {
 void BM_BuildFontCatalog(benchmark::State& state) {
     const std::string file = AtmIniWith1001Fonts();
     std::vector<char> text;
-    VectorFontList list(AsciiNameOrder);
+    VectorFontList list(AsciiNameOrder, AsciiNameKey);
     FontCatalog catalog;
     for (auto _ : state) {
         // The build cuts the text in place: start each round from the whole file, as read.
         text.assign(file.begin(), file.end());
         text.resize(file.size() + 10, '\0');
-        CatalogBuild build = BuildFontCatalog(text.data(), list, AsciiNameOrder, catalog);
+        CatalogBuild build = BuildFontCatalog(text.data(), list, catalog, WesternCodePage());
         if (build.outcome != CatalogOutcome::Loaded || list.Count() != MaxCatalogFonts)
             state.SkipWithError("the catalogue did not load 1001 fonts");
         benchmark::DoNotOptimize(catalog.FontEntryText.data());
@@ -77,7 +77,7 @@ void BM_MoveAllFonts(benchmark::State& state) {
     text.resize(file.size() + 10, '\0');
     VectorFontList atmList(AsciiNameOrder), selectedList(AsciiNameOrder);
     FontCatalog catalog;
-    BuildFontCatalog(text.data(), atmList, AsciiNameOrder, catalog);
+    BuildFontCatalog(text.data(), atmList, catalog, WesternCodePage());
     bool toSelected = true;
     for (auto _ : state) {
         VectorFontList& from = toSelected ? atmList : selectedList;

@@ -72,8 +72,8 @@ void BM_FileNameEntriesPlain(benchmark::State& state) {
         std::string name;
         int found = 0;
         for (long offset = 0;;) {
-            const NextEntry entry =
-                NextFileNameEntryPlain(Catalog().c_str(), text.c_str(), name, offset);
+            const NextEntry entry = NextFileNameEntryPlain(Catalog().c_str(), text.c_str(), name,
+                                                           offset, WesternCodePage());
             if (entry.status == EntryStatus::End)
                 break;
             found += entry.status == EntryStatus::Found;
@@ -87,12 +87,12 @@ BENCHMARK(BM_FileNameEntriesPlain)->Unit(benchmark::kMillisecond);
 void BM_FileNameEntriesIndexed(benchmark::State& state) {
     const std::string text = ListText(SoftfontFileForm, true);
     for (auto _ : state) {
-        const EntryTextSearch search(Catalog().c_str());
+        const EntryTextSearch search(Catalog().c_str(), WesternCodePage());
         std::string name;
         int found = 0;
         for (long offset = 0;;) {
-            const NextEntry entry =
-                NextFileNameEntry(search, Catalog().c_str(), text.c_str(), name, offset);
+            const NextEntry entry = NextFileNameEntry(search, Catalog().c_str(), text.c_str(), name,
+                                                      offset, WesternCodePage());
             if (entry.status == EntryStatus::End)
                 break;
             found += entry.status == EntryStatus::Found;
@@ -111,12 +111,14 @@ void BM_FileNameEntriesUnmatched(benchmark::State& state) {
                 ".pfm\r\n";
     const bool indexed = state.range(0) != 0;
     for (auto _ : state) {
-        const EntryTextSearch search(Catalog().c_str());
+        const EntryTextSearch search(Catalog().c_str(), WesternCodePage());
         std::string name;
         for (long offset = 0;;) {
-            const NextEntry entry =
-                indexed ? NextFileNameEntry(search, Catalog().c_str(), text.c_str(), name, offset)
-                        : NextFileNameEntryPlain(Catalog().c_str(), text.c_str(), name, offset);
+            const NextEntry entry = indexed
+                                        ? NextFileNameEntry(search, Catalog().c_str(), text.c_str(),
+                                                            name, offset, WesternCodePage())
+                                        : NextFileNameEntryPlain(Catalog().c_str(), text.c_str(),
+                                                                 name, offset, WesternCodePage());
             if (entry.status == EntryStatus::End)
                 break;
             offset = entry.offset;
@@ -140,7 +142,8 @@ void BM_MatchList(benchmark::State& state) {
         const MatchResult result =
             form == FontNameOnlyForm
                 ? MatchByFontNames(atmList, selectedList, Catalog(), copy.c_str(), false)
-                : MatchByFileNames(atmList, selectedList, Catalog(), copy.data(), 0, false);
+                : MatchByFileNames(atmList, selectedList, Catalog(), copy.data(), 0, false,
+                                   WesternCodePage());
         if (result.movedCount != Fonts)
             state.SkipWithError("not every font matched");
     }

@@ -48,9 +48,9 @@ void BM_SaveIntoSectionOf65000ByteWinIni(benchmark::State& state) {
     const Sample sample = MakeSample();
     std::size_t written = 0;
     for (auto _ : state) {
-        const long body =
-            FindPrinterSection(sample.file.c_str(), "postscript,lpt1", AsciiNameOrder);
-        WinIniRebuild result = RebuildWinIni(sample.file, body, sample.entry);
+        const long body = FindPrinterSection(sample.file.c_str(), "postscript,lpt1", AsciiNameOrder,
+                                             WesternCodePage());
+        WinIniRebuild result = RebuildWinIni(sample.file, body, sample.entry, WesternCodePage());
         if (result.outcome != WinIniRebuildOutcome::Rebuilt)
             state.SkipWithError("not rebuilt");
         written = result.text.size();
@@ -65,7 +65,7 @@ BENCHMARK(BM_SaveIntoSectionOf65000ByteWinIni)->Unit(benchmark::kMicrosecond);
 void BM_ListPrinterSectionsOf65000ByteWinIni(benchmark::State& state) {
     const Sample sample = MakeSample();
     for (auto _ : state)
-        benchmark::DoNotOptimize(ListPrinterSections(sample.file.c_str()));
+        benchmark::DoNotOptimize(ListPrinterSections(sample.file.c_str(), WesternCodePage()));
 }
 BENCHMARK(BM_ListPrinterSectionsOf65000ByteWinIni)->Unit(benchmark::kMicrosecond);
 

@@ -10,6 +10,7 @@
 #include "base/language.h"
 #include "base/settings.h"
 #include "base/shell_hooks.h"
+#include "base/system_code_page.h"
 #include "controls/font_sample.h"
 #include "controls/toolbar.h"
 #include "resource.h"
@@ -22,7 +23,7 @@ HFONT CreateListFont() {
     LOGFONTA font = {};
     font.lfHeight = 15;
     font.lfWeight = FW_NORMAL;
-    font.lfCharSet = ANSI_CHARSET;
+    font.lfCharSet = SystemCharset();
     font.lfPitchAndFamily = DEFAULT_PITCH | FF_SWISS;
     lstrcpyA(font.lfFaceName, "Arial");
     return CreateFontIndirectA(&font);

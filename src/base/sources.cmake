@@ -1,6 +1,7 @@
 # Files of this folder, the ground the subsystems stand on: it includes nothing above it.
 # Portable ones build natively too; Win32 ones only for Windows.
 list(APPEND MARLIX_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/code_page.cpp
     ${CMAKE_CURRENT_LIST_DIR}/command_line.cpp
     ${CMAKE_CURRENT_LIST_DIR}/geometry.cpp
     ${CMAKE_CURRENT_LIST_DIR}/help_book.cpp
@@ -12,6 +13,7 @@ list(APPEND MARLIX_SHELL_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/whole_file.cpp
     ${CMAKE_CURRENT_LIST_DIR}/windows_directory.cpp
     ${CMAKE_CURRENT_LIST_DIR}/list_box_text.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/system_code_page.cpp
     ${CMAKE_CURRENT_LIST_DIR}/safe_file.cpp
     ${CMAKE_CURRENT_LIST_DIR}/settings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/language.cpp

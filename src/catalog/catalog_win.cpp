@@ -4,6 +4,7 @@
 
 #include "base/language.h"
 #include "base/shell_hooks.h"
+#include "base/system_code_page.h"
 #include "base/whole_file.h"
 #include "base/windows_directory.h"
 #include "catalog/list_box_font_list.h"
@@ -35,7 +36,7 @@ bool LoadAtmCatalog(HWND atmList) {
     CatalogBuild build;
     {
         RedrawOff quiet(list);
-        build = BuildFontCatalog(text.data(), list, ListBoxNameOrder, Catalog, ListBoxNameKey);
+        build = BuildFontCatalog(text.data(), list, Catalog, SystemCodePage());
     }
     switch (build.outcome) {
     case CatalogOutcome::NoFontsSection:

@@ -83,8 +83,96 @@ CollectedFontNames CollectFontNames(std::vector<FontNameSlot>& table, const char
     return found;
 }
 
-CatalogBuild BuildFontCatalog(char* text, FontList& atmList, NameOrder compareFontNames,
-                              FontCatalog& catalog, NameKey sortKey) {
+namespace {
+
+// A key whose line holds more than the key, its '=' and a line end.
+struct AcceptedFont {
+    const char* name;
+    EntryLine line;
+};
+
+// The collected keys whose lines are long enough, ordered by their bytes and, of equal ones, the
+// first in the file first; the rest are counted as corrupt. Equal keys share the first one's line:
+// a key's line is the first line that begins with it.
+std::vector<AcceptedFont> AcceptFonts(const std::vector<FontNameSlot>& table,
+                                      const CollectedFontNames& names, const char* body,
+                                      unsigned long& corrupt) {
+    std::vector<int> byBytes(static_cast<size_t>(names.count));
+    std::iota(byBytes.begin(), byBytes.end(), 0);
+    std::stable_sort(byBytes.begin(), byBytes.end(), [&](int a, int b) {
+        return std::strcmp(table[static_cast<size_t>(a)].data(),
+                           table[static_cast<size_t>(b)].data()) < 0;
+    });
+    std::vector<AcceptedFont> accepted;
+    accepted.reserve(byBytes.size());
+    const char* previous = nullptr;
+    EntryLine line{};
+    for (int index : byBytes) {
+        const char* name = table[static_cast<size_t>(index)].data();
+        if (!previous || std::strcmp(previous, name) != 0)
+            line = EntryLineAt(body + names.lineStarts[static_cast<size_t>(index)]);
+        previous = name;
+        // A value of at least six bytes with CR LF ends. An empty name has no line at all.
+        if (name[0] == '\0' || line.Size() <= std::strlen(name) + 8)
+            ++corrupt;
+        else
+            accepted.push_back({name, line});
+    }
+    return accepted;
+}
+
+// Fills the list in its own order, told by its sort keys, and the entry text with it: each name
+// goes at the end, or before the names whose key equals its own, as a sorted insert puts it.
+// False when a key cannot be made; nothing has been added then.
+bool FillByKeys(FontList& list, std::vector<AcceptedFont>& fonts, std::string& entryText,
+                bool& full) {
+    std::vector<std::string> keys;
+    keys.reserve(fonts.size());
+    for (const AcceptedFont& font : fonts) {
+        keys.push_back(list.SortKey(font.name));
+        if (keys.back().empty())
+            return false;
+    }
+    std::vector<size_t> order(fonts.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return keys[a] < keys[b]; });
+    int equalsStart = 0;
+    for (size_t k = 0; k < order.size(); ++k) {
+        if (k == 0 || keys[order[k]] != keys[order[k - 1]])
+            equalsStart = list.Count();
+        if (list.InsertAt(equalsStart, fonts[order[k]].name) < 0) {
+            full = true;
+            return true;
+        }
+        Append(entryText, fonts[order[k]].line);
+    }
+    return true;
+}
+
+// The list places every name itself; the entry text then follows what it shows.
+void FillBySortedInserts(FontList& list, const std::vector<AcceptedFont>& fonts,
+                         std::string& entryText, bool& full) {
+    for (const AcceptedFont& font : fonts)
+        if (list.AddSorted(font.name) < 0) {
+            full = true;
+            return;
+        }
+    for (int index = 0; index < list.Count(); ++index) {
+        const std::string name = list.Text(index);
+        const auto at = std::lower_bound(fonts.begin(), fonts.end(), name,
+                                         [](const AcceptedFont& font, const std::string& key) {
+                                             return key.compare(font.name) > 0;
+                                         });
+        if (at != fonts.end() && name == at->name)
+            Append(entryText, at->line);
+    }
+}
+
+} // namespace
+
+CatalogBuild BuildFontCatalog(char* text, FontList& atmList, FontCatalog& catalog,
+                              const CodePage& codePage) {
     CatalogBuild build;
     catalog = FontCatalog();
     auto fail = [&](CatalogOutcome outcome) {
@@ -93,74 +181,25 @@ CatalogBuild BuildFontCatalog(char* text, FontList& atmList, NameOrder compareFo
         return CatalogBuild{outcome, 0};
     };
 
-    long budget = ExtractFontsSection(text);
+    long budget = ExtractFontsSection(text, codePage);
     if (budget == 0)
         return fail(CatalogOutcome::NoFontsSection);
-    const char* body = text;
-
     try {
         std::vector<FontNameSlot> table;
-        CollectedFontNames names = CollectFontNames(table, body, budget);
+        CollectedFontNames names = CollectFontNames(table, text, budget);
         if (names.count == 0 && names.rejected == 0)
             return fail(CatalogOutcome::NoFonts);
         build.corruptCount = names.rejected;
+        std::vector<AcceptedFont> fonts = AcceptFonts(table, names, text, build.corruptCount);
 
         atmList.Reset();
-        // Equal names sort next to each other, the first in the file first: a key's line is the
-        // first line that begins with it, which is the line of the first such key.
-        std::vector<int> order(static_cast<size_t>(names.count));
-        std::iota(order.begin(), order.end(), 0);
-        std::vector<std::string> keys;
-        if (sortKey) {
-            keys.reserve(order.size());
-            for (int index : order)
-                keys.push_back(sortKey(table[static_cast<size_t>(index)].data()));
-            // A key that could not be made would put its name out of order: compare instead.
-            if (std::any_of(keys.begin(), keys.end(),
-                            [](const std::string& key) { return key.empty(); }))
-                keys.clear();
-        }
-        // The order is total, so any sort gives the same result; a merge sort makes about a fifth
-        // fewer comparisons.
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            const char* nameA = table[static_cast<size_t>(a)].data();
-            const char* nameB = table[static_cast<size_t>(b)].data();
-            const int byOrder =
-                keys.empty() ? compareFontNames(nameA, nameB)
-                             : keys[static_cast<size_t>(a)].compare(keys[static_cast<size_t>(b)]);
-            if (byOrder != 0)
-                return byOrder < 0;
-            if (int byBytes = std::strcmp(nameA, nameB))
-                return byBytes < 0;
-            return a < b;
-        });
-
         catalog.FontEntryText.reserve(static_cast<size_t>(budget) + 10001);
         atmList.Reserve(names.count, names.count * ListBytesPerName);
-        const char* previous = nullptr;
-        const char* lastAdded = nullptr;
-        int equalsStart = 0; // where the names comparing equal to the last one added begin
-        EntryLine line{};
-        for (int index : order) {
-            const char* name = table[static_cast<size_t>(index)].data();
-            if (!previous || std::strcmp(previous, name) != 0)
-                line = EntryLineAt(body + names.lineStarts[static_cast<size_t>(index)]);
-            previous = name;
-            // The line must hold more than the name, its '=' and a line end: a value of at
-            // least six bytes with CR LF ends. An empty name has no line at all.
-            if (name[0] == '\0' || line.Size() <= std::strlen(name) + 8) {
-                ++build.corruptCount;
-                continue;
-            }
-            // The names come in the list's order, so each one goes at the end, or before the
-            // names it compares equal to, as a sorted insert would put it.
-            if (!lastAdded || !NamesCompareEqual(lastAdded, name, compareFontNames))
-                equalsStart = atmList.Count();
-            if (atmList.InsertAt(equalsStart, name) < 0)
-                return fail(CatalogOutcome::NoMemory);
-            lastAdded = name;
-            Append(catalog.FontEntryText, line);
-        }
+        bool full = false;
+        if (!FillByKeys(atmList, fonts, catalog.FontEntryText, full))
+            FillBySortedInserts(atmList, fonts, catalog.FontEntryText, full);
+        if (full)
+            return fail(CatalogOutcome::NoMemory);
     } catch (const std::bad_alloc&) {
         return fail(CatalogOutcome::NoMemory);
     }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/code_page.h"
 #include "catalog/font_list.h"
 
 constexpr int MaxCatalogFonts = 1001;
@@ -46,11 +47,12 @@ struct CollectedFontNames {
 CollectedFontNames CollectFontNames(std::vector<FontNameSlot>& table, const char* body,
                                     long budget);
 
-// Builds the catalogue from a whole ATM.INI text (modified in place; it must be followed by at
-// least one zero byte) and fills the list, which is emptied first. Afterwards the text holds the
-// [Fonts] body, zero-terminated. On any outcome but Loaded the list and the catalogue are left
-// empty. Loaded with an empty list is possible: every key was rejected. Given sortKey, which
-// must order names as compareFontNames does, the names are ordered by their keys: one key for
-// each name, where the comparison in the user's locale would be made for many pairs.
-CatalogBuild BuildFontCatalog(char* text, FontList& atmList, NameOrder compareFontNames,
-                              FontCatalog& catalog, NameKey sortKey = nullptr);
+// Builds the catalogue from a whole ATM.INI text in the code page (modified in place; it must be
+// followed by at least one zero byte) and fills the list, which is emptied first. Afterwards the
+// text holds the [Fonts] body, zero-terminated. On any outcome but Loaded the list and the
+// catalogue are left empty. Loaded with an empty list is possible: every key was rejected. The
+// names stand as one sorted insert of each into the list would put them, in the order of their
+// bytes (the first in the file first): ordered by the list's sort keys, one key per name, or,
+// where those cannot be made, inserted by the list itself.
+CatalogBuild BuildFontCatalog(char* text, FontList& atmList, FontCatalog& catalog,
+                              const CodePage& codePage);

@@ -3,15 +3,18 @@
 // (list_box_font_list.h); tests implement it over a vector (vector_font_list.h).
 #pragma once
 
+#include <climits>
 #include <string>
 #include <vector>
 
-// Orders two font names: negative, zero or positive, case-insensitive in the user's locale.
-// The program passes lstrcmpiA's order; a sorted list box uses the same one.
+// Orders two font names: negative, zero or positive. Tests' lists are ordered by one of these.
 using NameOrder = int (*)(const char* a, const char* b);
-// A name's sort key: two keys compared byte by byte order their names as the list's order does,
-// and equal keys mean names that compare equal. The program passes the locale's sort keys.
+// A name's sort key under such an order: two keys compared byte by byte order their names, and
+// equal keys mean names that compare equal.
 using NameKey = std::string (*)(const char* name);
+
+// What Compare answers when the list cannot tell the order of two names.
+constexpr int OrderUnknown = INT_MIN;
 
 class FontList {
   public:
@@ -24,14 +27,20 @@ class FontList {
     // Inserts at index, which the caller has found to be the name's sorted place; returns the new
     // item's index, or -1 on failure.
     virtual int InsertAt(int index, const char* name) = 0;
-    // The list's own order of two names: negative, zero or positive.
+    // The list's own order, the one its sorted insert keeps, is the only order of names in the
+    // program: of two names negative, zero or positive, or OrderUnknown when the system cannot
+    // tell (callers then leave the placing to AddSorted).
     virtual int Compare(const char* a, const char* b) const = 0;
+    // The name's sort key in that order (see NameKey); empty when it cannot be made.
+    virtual std::string SortKey(const char* name) const = 0;
     virtual void Delete(int index) = 0;
     virtual int SelectedCount() const = 0;
     // Indexes of the selected items in ascending order, at most maxItems of them.
     virtual std::vector<int> SelectedItems(int maxItems) const = 0;
     virtual void SelectRange(int first, int last, bool select) = 0;
     virtual void Reset() = 0;
+    // Scrolls to the first item and puts the caret on it, as a list filled afresh shows itself.
+    virtual void ShowFirstItems() = 0;
     virtual void Reserve(int items, int bytes) = 0;
     // Bulk changes run with redraw off; the list is redrawn once when it is turned back on.
     virtual void SetRedraw(bool on) = 0;
@@ -44,20 +53,22 @@ inline bool IsPlainAscii(const char* name) {
     return true;
 }
 
-// Whether two names compare equal in order, the list's order or one like it. Names of printable
-// ASCII alone compare equal only when they differ in letter case alone, which is told without
-// calling the order (a call costs about a microsecond in the program).
-template <typename Order> bool NamesCompareEqual(const char* a, const char* b, Order order) {
-    if (!IsPlainAscii(a) || !IsPlainAscii(b))
-        return order(a, b) == 0;
-    for (;; ++a, ++b) {
-        const char x = *a >= 'A' && *a <= 'Z' ? static_cast<char>(*a + 32) : *a;
-        const char y = *b >= 'A' && *b <= 'Z' ? static_cast<char>(*b + 32) : *b;
-        if (x != y)
-            return false;
-        if (x == '\0')
-            return true;
+// Whether two names compare equal in the list's order: 1 or 0, or OrderUnknown. Names of
+// printable ASCII that differ in more than letter case are told apart without asking the list (a
+// call costs about a microsecond in the program); every other pair is asked.
+inline int NamesCompareEqual(const FontList& list, const char* a, const char* b) {
+    if (IsPlainAscii(a) && IsPlainAscii(b)) {
+        for (const char *x = a, *y = b;; ++x, ++y) {
+            const char p = *x >= 'A' && *x <= 'Z' ? static_cast<char>(*x + 32) : *x;
+            const char q = *y >= 'A' && *y <= 'Z' ? static_cast<char>(*y + 32) : *y;
+            if (p != q)
+                return 0;
+            if (p == '\0')
+                break;
+        }
     }
+    const int order = list.Compare(a, b);
+    return order == OrderUnknown ? OrderUnknown : order == 0;
 }
 
 // Turns redraw off for a scope.

@@ -14,9 +14,9 @@ long SkipComment(const char* text, long offset) {
 }
 
 // Offset of the first '[' outside a comment, or of the zero byte that ends the text.
-long FindTerminator(const char* text, long offset) {
+long FindTerminator(const char* text, long offset, const CodePage& codePage) {
     for (;;) {
-        offset += static_cast<long>(std::strcspn(text + offset, ";["));
+        offset = static_cast<long>(FindCharOf(text + offset, ";[", codePage) - text);
         if (text[offset] != ';')
             return offset;
         long lf = SkipComment(text, offset);
@@ -28,10 +28,10 @@ long FindTerminator(const char* text, long offset) {
 
 } // namespace
 
-long FindSection(const char* text, const char* name, long start) {
+long FindSection(const char* text, const char* name, long start, const CodePage& codePage) {
     long offset = start;
     for (;;) {
-        offset += static_cast<long>(std::strcspn(text + offset, ";["));
+        offset = static_cast<long>(FindCharOf(text + offset, ";[", codePage) - text);
         switch (text[offset]) {
         case '\0':
             return NotFound;
@@ -57,8 +57,8 @@ long FindSection(const char* text, const char* name, long start) {
     }
 }
 
-long MeasureSection(char* text, long start, MeasureMode mode) {
-    long end = FindTerminator(text, start);
+long MeasureSection(char* text, long start, MeasureMode mode, const CodePage& codePage) {
+    long end = FindTerminator(text, start, codePage);
     if (mode == MeasureMode::Keep)
         return text[end] == '[' ? end - start + 1 : NotFound;
 
@@ -79,11 +79,11 @@ long MeasureSection(char* text, long start, MeasureMode mode) {
     return cut - start + 1;
 }
 
-long ExtractFontsSection(char* text) {
-    long name = FindSection(text, "Fonts]", 0);
+long ExtractFontsSection(char* text, const CodePage& codePage) {
+    long name = FindSection(text, "Fonts]", 0, codePage);
     if (name == NotFound)
         return 0;
-    long measured = MeasureSection(text, name, MeasureMode::Trim);
+    long measured = MeasureSection(text, name, MeasureMode::Trim, codePage);
     const void* lf = std::memchr(text + name, '\n', static_cast<size_t>(measured - 1));
     if (!lf)
         return 0;

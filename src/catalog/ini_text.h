@@ -1,6 +1,8 @@
 // Routines over INI-style text: zero-terminated 8-bit text in which a ';' anywhere on a line
 // begins a comment to the line's end and a '[' outside a comment begins a section header.
-// Offsets are byte offsets; -2 means not found or end of text.
+// Offsets are byte offsets; -2 means not found or end of text. The scans step over whole
+// characters of the text's code page: a '[' or ';' that is the second byte of a character is
+// neither a header nor a comment.
 #pragma once
 
 #include <cstddef>
@@ -8,22 +10,24 @@
 #include <utility>
 #include <vector>
 
+#include "base/code_page.h"
+
 constexpr long NotFound = -2;
 
 enum class MeasureMode { Keep, Trim };
 
 // Offset just after the '[' whose following bytes equal name (which carries its ']',
 // e.g. "Fonts]"), searching from start; case-sensitive.
-long FindSection(const char* text, const char* name, long start);
+long FindSection(const char* text, const char* name, long start, const CodePage& codePage);
 // Keep: bytes from start through the next '[' outside a comment, or -2 at the end of text.
 // Trim: cuts the text after the line that holds the last byte above 32 before that '[' (or the
 // end) and returns the length through that line end plus one; when the text ends before that
 // line end, nothing is cut and the length to the end plus one is returned. A run of nothing but
 // blanks is cut at start (returns 1).
-long MeasureSection(char* text, long start, MeasureMode mode);
+long MeasureSection(char* text, long start, MeasureMode mode, const CodePage& codePage);
 // Reduces a whole INI text in place to the body of its [Fonts] section; returns the body length
 // plus one, or 0 when there is no usable [Fonts] section.
-long ExtractFontsSection(char* text);
+long ExtractFontsSection(char* text, const CodePage& codePage);
 // Position of the first line that begins with key followed at once by '=', or -2.
 long FindEntryLine(const char* text, const char* key);
 

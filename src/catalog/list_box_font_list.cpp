@@ -27,8 +27,24 @@ LCID ListBoxFontList::Locale() const {
     return locale_;
 }
 
+// A sorted list box orders its items by its own locale, reading their bytes in the system's code
+// page (it holds them as the system converts them); so do the two calls below. Where the system
+// does not know LOCALE_USE_CP_ACP (it is documented from Windows 98 and 2000 on) the call fails,
+// and the callers leave the placing of names to the list box.
+constexpr DWORD ListOrderFlags = NORM_IGNORECASE | LOCALE_USE_CP_ACP;
+
 int ListBoxFontList::Compare(const char* a, const char* b) const {
-    return CompareStringA(Locale(), NORM_IGNORECASE, a, -1, b, -1) - CSTR_EQUAL;
+    const int order = CompareStringA(Locale(), ListOrderFlags, a, -1, b, -1);
+    return order == 0 ? OrderUnknown : order - CSTR_EQUAL;
+}
+
+std::string ListBoxFontList::SortKey(const char* name) const {
+    const DWORD flags = LCMAP_SORTKEY | ListOrderFlags;
+    const int size = LCMapStringA(Locale(), flags, name, -1, nullptr, 0);
+    std::string key(size > 0 ? static_cast<size_t>(size) : 0, '\0');
+    if (size > 0 && LCMapStringA(Locale(), flags, name, -1, &key[0], size) != size)
+        key.clear();
+    return key;
 }
 
 void ListBoxFontList::Delete(int index) {
@@ -58,6 +74,11 @@ void ListBoxFontList::Reset() {
     Send(LB_RESETCONTENT);
 }
 
+void ListBoxFontList::ShowFirstItems() {
+    Send(LB_SETTOPINDEX, 0);
+    Send(LB_SETCARETINDEX, 0, FALSE);
+}
+
 void ListBoxFontList::Reserve(int items, int bytes) {
     Send(LB_INITSTORAGE, items, bytes);
 }
@@ -66,17 +87,4 @@ void ListBoxFontList::SetRedraw(bool on) {
     Send(WM_SETREDRAW, on);
     if (on)
         InvalidateRect(box_, nullptr, TRUE);
-}
-
-int ListBoxNameOrder(const char* a, const char* b) {
-    return lstrcmpiA(a, b);
-}
-
-std::string ListBoxNameKey(const char* name) {
-    const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
-    const int size = LCMapStringA(LOCALE_USER_DEFAULT, flags, name, -1, nullptr, 0);
-    std::string key(size > 0 ? static_cast<size_t>(size) : 0, '\0');
-    if (size > 0)
-        LCMapStringA(LOCALE_USER_DEFAULT, flags, name, -1, &key[0], size);
-    return key;
 }

@@ -14,11 +14,13 @@ class ListBoxFontList : public FontList {
     int AddSorted(const char* name) override;
     int InsertAt(int index, const char* name) override;
     int Compare(const char* a, const char* b) const override;
+    std::string SortKey(const char* name) const override;
     void Delete(int index) override;
     int SelectedCount() const override;
     std::vector<int> SelectedItems(int maxItems) const override;
     void SelectRange(int first, int last, bool select) override;
     void Reset() override;
+    void ShowFirstItems() override;
     void Reserve(int items, int bytes) override;
     void SetRedraw(bool on) override;
 
@@ -30,9 +32,3 @@ class ListBoxFontList : public FontList {
     HWND box_;
     mutable LCID locale_ = 0; // asked once
 };
-
-// lstrcmpiA: the order of a sorted list box.
-int ListBoxNameOrder(const char* a, const char* b);
-// The user's locale's sort key of a name, without letter case: the same order as
-// ListBoxNameOrder, compared byte by byte.
-std::string ListBoxNameKey(const char* name);

@@ -13,11 +13,8 @@ struct MovingItem {
     std::string name;
 };
 
-// The moving items in the order they will stand in the destination: the source's order, except
-// that names comparing equal stand in reverse turn, as adding them one by one puts each new one
-// before its equals.
-std::vector<MovingItem> InDestinationOrder(const FontList& source, const std::vector<int>& indexes,
-                                           const std::vector<std::string>* sourceNames) {
+std::vector<MovingItem> InTurnOrder(const FontList& source, const std::vector<int>& indexes,
+                                    const std::vector<std::string>* sourceNames) {
     std::vector<MovingItem> items;
     items.reserve(indexes.size());
     for (size_t turn = 0; turn < indexes.size(); ++turn) {
@@ -25,20 +22,55 @@ std::vector<MovingItem> InDestinationOrder(const FontList& source, const std::ve
         items.push_back({index, static_cast<int>(turn),
                          sourceNames ? (*sourceNames)[index] : source.Text(index)});
     }
+    return items;
+}
+
+// Puts the moving items in the order they will stand in the destination: the source's order,
+// except that names comparing equal stand in reverse turn, as adding them one by one puts each
+// new one before its equals. False when the source cannot tell whether two names are equal.
+bool ToDestinationOrder(const FontList& source, std::vector<MovingItem>& items) {
     std::sort(items.begin(), items.end(),
               [](const MovingItem& a, const MovingItem& b) { return a.index < b.index; });
     for (size_t first = 0; first < items.size();) {
         size_t end = first + 1;
-        while (
-            end < items.size() &&
-            NamesCompareEqual(items[end - 1].name.c_str(), items[end].name.c_str(),
-                              [&](const char* a, const char* b) { return source.Compare(a, b); }))
-            ++end;
+        for (; end < items.size(); ++end) {
+            const int equal =
+                NamesCompareEqual(source, items[end - 1].name.c_str(), items[end].name.c_str());
+            if (equal == OrderUnknown)
+                return false;
+            if (!equal)
+                break;
+        }
         std::sort(items.begin() + first, items.begin() + end,
                   [](const MovingItem& a, const MovingItem& b) { return a.turn > b.turn; });
         first = end;
     }
-    return items;
+    return true;
+}
+
+// For each item, in destination order, how many of the destination's items go before it: those
+// that compare below it. False when the destination cannot tell the order.
+bool MergePlaces(const FontList& destination, const std::vector<MovingItem>& items,
+                 std::vector<int>& places) {
+    const int count = destination.Count();
+    std::vector<std::string> staying;
+    staying.reserve(static_cast<size_t>(count));
+    for (int index = 0; index < count; ++index)
+        staying.push_back(destination.Text(index));
+    places.clear();
+    places.reserve(items.size());
+    int below = 0;
+    for (const MovingItem& item : items) {
+        for (; below < count; ++below) {
+            const int order = destination.Compare(staying[below].c_str(), item.name.c_str());
+            if (order == OrderUnknown)
+                return false;
+            if (order >= 0)
+                break;
+        }
+        places.push_back(below);
+    }
+    return true;
 }
 
 int MoveOneFont(FontList& destination, FontList& source) {
@@ -63,6 +95,8 @@ int MoveManyFonts(FontList& destination, FontList& source) {
     // What the destination would not take stays, unselected.
     if (moved < static_cast<int>(selected.size()))
         source.SelectRange(0, source.Count() - 1, false);
+    // The source shows its first items again, as it did when it was refilled after such a move.
+    source.ShowFirstItems();
     return moved > 0 ? 1 : 0;
 }
 
@@ -72,15 +106,17 @@ int MoveItems(FontList& destination, FontList& source, const std::vector<int>& i
               const std::vector<std::string>* sourceNames) {
     if (indexes.empty())
         return 0;
-    const std::vector<MovingItem> moving = InDestinationOrder(source, indexes, sourceNames);
-    const int count = destination.Count();
-    std::vector<std::string> staying;
-    staying.reserve(static_cast<size_t>(count));
-    for (int index = 0; index < count; ++index)
-        staying.push_back(destination.Text(index));
+    std::vector<MovingItem> moving = InTurnOrder(source, indexes, sourceNames);
+    std::vector<int> places;
+    const bool merged =
+        ToDestinationOrder(source, moving) && MergePlaces(destination, moving, places);
+    // Where the order cannot be told, the destination places each name itself, in turn.
+    if (!merged)
+        std::sort(moving.begin(), moving.end(),
+                  [](const MovingItem& a, const MovingItem& b) { return a.turn < b.turn; });
 
-    // Each name goes before the first item that does not compare below it; each insert is
-    // made before its item leaves the source, so that a full destination cannot lose a name.
+    // Each insert is made before its item leaves the source, so that a full destination cannot
+    // lose a name.
     std::vector<int> taken;
     taken.reserve(moving.size());
     const auto leaveSource = [&] {
@@ -93,15 +129,14 @@ int MoveItems(FontList& destination, FontList& source, const std::vector<int>& i
         for (int index : taken)
             source.Delete(index);
     };
-    int below = 0; // destination items already passed
     try {
-        for (const MovingItem& item : moving) {
-            while (below < count &&
-                   destination.Compare(staying[below].c_str(), item.name.c_str()) < 0)
-                ++below;
-            if (destination.InsertAt(below + static_cast<int>(taken.size()), item.name.c_str()) >=
-                0)
-                taken.push_back(item.index);
+        for (size_t k = 0; k < moving.size(); ++k) {
+            const char* name = moving[k].name.c_str();
+            const int at =
+                merged ? destination.InsertAt(places[k] + static_cast<int>(taken.size()), name)
+                       : destination.AddSorted(name);
+            if (at >= 0)
+                taken.push_back(moving[k].index);
         }
     } catch (...) {
         // What the destination took already must not stay in the source too.

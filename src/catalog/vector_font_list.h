@@ -6,18 +6,21 @@
 
 class VectorFontList : public FontList {
   public:
-    explicit VectorFontList(NameOrder order) : order_(order) {}
+    // Without key, SortKey makes none.
+    explicit VectorFontList(NameOrder order, NameKey key = nullptr) : order_(order), key_(key) {}
 
     int Count() const override { return static_cast<int>(items_.size()); }
     std::string Text(int index) const override { return items_.at(index).name; }
     int AddSorted(const char* name) override;
     int InsertAt(int index, const char* name) override;
     int Compare(const char* a, const char* b) const override { return order_(a, b); }
+    std::string SortKey(const char* name) const override { return key_ ? key_(name) : ""; }
     void Delete(int index) override;
     int SelectedCount() const override;
     std::vector<int> SelectedItems(int maxItems) const override;
     void SelectRange(int first, int last, bool select) override;
     void Reset() override { items_.clear(); }
+    void ShowFirstItems() override {}
     void Reserve(int items, int) override { items_.reserve(items_.size() + items); }
     void SetRedraw(bool) override {}
 
@@ -29,6 +32,7 @@ class VectorFontList : public FontList {
         bool selected = false;
     };
     NameOrder order_;
+    NameKey key_;
     std::vector<Item> items_;
 };
 

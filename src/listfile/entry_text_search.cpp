@@ -24,13 +24,11 @@ bool EndsWithPfm(const char* pattern, long length) {
 
 } // namespace
 
-EntryTextSearch::EntryTextSearch(const char* text) {
-    const long length = static_cast<long>(std::strlen(text));
-    folded_.resize(length);
-    for (long at = 0; at < length; ++at)
-        folded_[at] = static_cast<char>(FoldCase(static_cast<unsigned char>(text[at])));
+EntryTextSearch::EntryTextSearch(const char* text, const CodePage& codePage) : folded_(text) {
+    const long length = static_cast<long>(folded_.size());
+    FoldText(folded_.data(), codePage);
 
-    // Walk the text as FindTextNoCase's scan does: every byte up to the first '[' outside a
+    // Walk the text as FindTextNoCase's scan does: every character up to the first '[' outside a
     // comment is a starting point, except a comment from its ';' through its line feed.
     startsSearch_.assign(length, false);
     long at = 0;
@@ -45,7 +43,7 @@ EntryTextSearch::EntryTextSearch(const char* text) {
             continue;
         }
         startsSearch_[at] = true;
-        ++at;
+        at += static_cast<long>(codePage.CharLength(text + at));
     }
     scanEnd_ = at;
 

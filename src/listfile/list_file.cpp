@@ -14,6 +14,7 @@
 #include "listfile/entry_text.h"
 #include "listfile/list_file_text.h"
 #include "listfile/list_matching_win.h"
+#include "base/system_code_page.h"
 #include "resource.h"
 
 ListFileState ListFile;
@@ -24,13 +25,14 @@ namespace {
 // Reads the [Fonts] body of text into the lists; on success CurrentListForm becomes the form
 // the body was written in.
 bool ReadFontsBody(HWND owner, const MainLists& lists, char* text, bool merge) {
-    if (ExtractFontsSection(text) == 0)
+    if (ExtractFontsSection(text, SystemCodePage()) == 0)
         return ReportFailure(owner, IDS_NO_FONT_INFO, IDS_OPEN_FILE_CAPTION);
     ListBoxFontList atmList(lists.atmList), selectedList(lists.selectedList);
     ListRead body;
     {
         WaitCursor wait;
-        body = ReadListBody(text, atmList, selectedList, lists.catalog.FontEntryText, merge);
+        body = ReadListBody(text, atmList, selectedList, lists.catalog.FontEntryText, merge,
+                            SystemCodePage());
     }
     if (!ShowMatchOutcome(owner, body.match))
         return false;

@@ -9,11 +9,12 @@ std::string ListFileText(const std::string& entryText) {
 }
 
 ListRead ReadListBody(char* body, FontList& atmList, FontList& selectedList,
-                      const std::string& fontEntryText, bool merge) {
+                      const std::string& fontEntryText, bool merge, const CodePage& codePage) {
     ListRead read;
-    const bool byFileNames = FindTextNoCase(body, 0, ".pfm") != NotFound;
+    const bool byFileNames = FindTextNoCase(body, 0, ".pfm", codePage) != NotFound;
     if (byFileNames)
-        read.match = MatchByFileNames(atmList, selectedList, fontEntryText, body, 0, merge);
+        read.match =
+            MatchByFileNames(atmList, selectedList, fontEntryText, body, 0, merge, codePage);
     else
         read.match = MatchByFontNames(atmList, selectedList, fontEntryText, body, merge);
 
@@ -27,7 +28,7 @@ ListRead ReadListBody(char* body, FontList& atmList, FontList& selectedList,
     if (read.outcome == ListReadOutcome::Read) {
         if (!byFileNames)
             read.form = FontNameOnlyForm;
-        else if (FindTextNoCase(body, 0, "softfont") != NotFound)
+        else if (FindTextNoCase(body, 0, "softfont", codePage) != NotFound)
             read.form = SoftfontFileForm;
         else
             read.form = FontFileForm;
@@ -36,8 +37,8 @@ ListRead ReadListBody(char* body, FontList& atmList, FontList& selectedList,
 }
 
 ListRead ReadListFileText(char* text, FontList& atmList, FontList& selectedList,
-                          const std::string& fontEntryText, bool merge) {
-    if (ExtractFontsSection(text) == 0)
+                          const std::string& fontEntryText, bool merge, const CodePage& codePage) {
+    if (ExtractFontsSection(text, codePage) == 0)
         return {};
-    return ReadListBody(text, atmList, selectedList, fontEntryText, merge);
+    return ReadListBody(text, atmList, selectedList, fontEntryText, merge, codePage);
 }

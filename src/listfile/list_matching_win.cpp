@@ -7,6 +7,7 @@
 
 #include "base/instance.h"
 #include "base/language.h"
+#include "base/system_code_page.h"
 #include "catalog/list_box_font_list.h"
 #include "resource.h"
 
@@ -16,12 +17,14 @@ namespace {
 const std::vector<std::string>* UnmatchedItems;
 
 // The names in the list box's own order, so that each one lands at the end of the sorted list
-// box: a long list of names fills it in a moment instead of shifting its items every time.
-std::vector<const std::string*> InListBoxOrder(const std::vector<std::string>& names) {
+// box: a long list of names fills it in a moment instead of shifting its items every time. Where
+// the order cannot be told, the list box places them as they come.
+std::vector<const std::string*> InListBoxOrder(const FontList& list,
+                                               const std::vector<std::string>& names) {
     std::vector<std::pair<std::string, const std::string*>> keyed;
     keyed.reserve(names.size());
     for (const std::string& name : names)
-        keyed.emplace_back(ListBoxNameKey(name.c_str()), &name);
+        keyed.emplace_back(list.SortKey(name.c_str()), &name);
     std::stable_sort(keyed.begin(), keyed.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<const std::string*> ordered;
@@ -34,7 +37,7 @@ std::vector<const std::string*> InListBoxOrder(const std::vector<std::string>& n
 void FillUnmatchedList(HWND list, const std::vector<std::string>& names) {
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     SendMessageA(list, LB_INITSTORAGE, names.size(), 0);
-    for (const std::string* name : InListBoxOrder(names))
+    for (const std::string* name : InListBoxOrder(ListBoxFontList(list), names))
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name->c_str()));
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
@@ -62,7 +65,7 @@ bool MatchSectionFonts(HWND owner, const MainLists& lists, char* text, long star
     {
         WaitCursor wait;
         result = MatchByFileNames(atmList, selectedList, lists.catalog.FontEntryText, text, start,
-                                  false);
+                                  false, SystemCodePage());
     }
     return ShowMatchOutcome(owner, result);
 }

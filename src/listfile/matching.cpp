@@ -118,13 +118,16 @@ MatchResult RunMatch(FontList& atmList, FontList& selectedList, bool merge, long
 
 // The search over a catalogue, made at its first match and kept for the next ones while the
 // catalogue's text stays the same (it never changes while the catalogue is loaded).
-const EntryTextSearch& SearchOf(const std::string& fontEntryText) {
+const EntryTextSearch& SearchOf(const std::string& fontEntryText, const CodePage& codePage) {
     static std::string madeFor;
+    static CodePage madeForCodePage;
     static std::unique_ptr<EntryTextSearch> search;
-    if (!search || madeFor != fontEntryText) {
+    if (!search || madeFor != fontEntryText || madeForCodePage.leadByte != codePage.leadByte ||
+        madeForCodePage.lower != codePage.lower) {
         search.reset();
         madeFor = fontEntryText;
-        search = std::make_unique<EntryTextSearch>(fontEntryText.c_str());
+        madeForCodePage = codePage;
+        search = std::make_unique<EntryTextSearch>(fontEntryText.c_str(), codePage);
     }
     return *search;
 }
@@ -132,9 +135,10 @@ const EntryTextSearch& SearchOf(const std::string& fontEntryText) {
 } // namespace
 
 NextEntry NextFileNameEntry(const EntryTextSearch& catalog, const char* fontEntryText,
-                            const char* text, std::string& name, long offset) {
+                            const char* text, std::string& name, long offset,
+                            const CodePage& codePage) {
     std::string pfmFileName;
-    const long next = NextPfmFileName(text, offset, pfmFileName);
+    const long next = NextPfmFileName(text, offset, pfmFileName, codePage);
     if (next == NotFound)
         return {};
     return FileNameEntry(next, catalog.Find(pfmFileName.c_str()), fontEntryText, pfmFileName, name);
@@ -151,11 +155,12 @@ NextEntry NextFontNameEntry(const EntryLineIndex& catalog, const char* text, std
 }
 
 MatchResult MatchByFileNames(FontList& atmList, FontList& selectedList,
-                             const std::string& fontEntryText, char* text, long start, bool merge) {
-    FoldText(text);
-    const EntryTextSearch& catalog = SearchOf(fontEntryText);
+                             const std::string& fontEntryText, char* text, long start, bool merge,
+                             const CodePage& codePage) {
+    FoldText(text, codePage);
+    const EntryTextSearch& catalog = SearchOf(fontEntryText, codePage);
     return RunMatch(atmList, selectedList, merge, start, [&](std::string& name, long offset) {
-        return NextFileNameEntry(catalog, fontEntryText.c_str(), text, name, offset);
+        return NextFileNameEntry(catalog, fontEntryText.c_str(), text, name, offset, codePage);
     });
 }
 

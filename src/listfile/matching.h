@@ -26,7 +26,8 @@ struct NextEntry {
 // holds the file name anywhere (the first such line in catalogue order) gives the font name;
 // unmatched gives the file name itself. The text should already be in lower case.
 NextEntry NextFileNameEntry(const EntryTextSearch& catalog, const char* fontEntryText,
-                            const char* text, std::string& name, long offset);
+                            const char* text, std::string& name, long offset,
+                            const CodePage& codePage);
 // The next entry of a names-only list (form 3): found when a catalogue line (indexed by catalog)
 // begins with exactly the name (letter case counts) followed by '='.
 NextEntry NextFontNameEntry(const EntryLineIndex& catalog, const char* text, std::string& name,
@@ -51,13 +52,14 @@ struct MatchResult {
     bool hasSelection = false;
 };
 
-// Folds the whole text in place as the catalogue is folded when searched (FoldCase), then reads
+// Folds the whole text in place as the catalogue is folded when searched (FoldText), then reads
 // it by .pfm file names from start (0 for a list file, the line after the section header for
 // WIN.INI). Without merge, the SelectedList is
 // first emptied into the AtmList. A font that is no longer in the AtmList (already selected, or
 // named twice) is dropped silently.
 MatchResult MatchByFileNames(FontList& atmList, FontList& selectedList,
-                             const std::string& fontEntryText, char* text, long start, bool merge);
+                             const std::string& fontEntryText, char* text, long start, bool merge,
+                             const CodePage& codePage);
 // Reads the text by font names, one per line, from its start; otherwise as MatchByFileNames.
 MatchResult MatchByFontNames(FontList& atmList, FontList& selectedList,
                              const std::string& fontEntryText, const char* text, bool merge);

@@ -19,31 +19,28 @@ long NextLineStart(const char* text, long offset) {
 
 } // namespace
 
-unsigned char FoldCase(unsigned char byte) {
-    if ((byte >= 0x41 && byte <= 0x5A) || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7))
-        return static_cast<unsigned char>(byte + 0x20);
-    switch (byte) {
-    case 0x8A:
-    case 0x8C:
-    case 0x8E:
-        return static_cast<unsigned char>(byte + 0x10);
-    case 0x9F:
-        return 0xFF;
-    default:
-        return byte;
+void FoldText(char* text, const CodePage& codePage) {
+    while (*text != '\0') {
+        const std::size_t length = codePage.CharLength(text);
+        if (length == 1)
+            *text = static_cast<char>(codePage.Fold(static_cast<unsigned char>(*text)));
+        text += length;
     }
 }
 
-void FoldText(char* text) {
-    for (; *text; ++text)
-        *text = static_cast<char>(FoldCase(static_cast<unsigned char>(*text)));
-}
-
-long FindTextNoCase(const char* text, long offset, const char* pattern) {
+long FindTextNoCase(const char* text, long offset, const char* pattern, const CodePage& codePage) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(text);
     const auto* wanted = reinterpret_cast<const unsigned char*>(pattern);
+    const auto& lower = codePage.lower;
+    const bool twoByte = codePage.hasLeadBytes;
     for (long at = offset;;) {
         const unsigned char byte = bytes[at];
+        // Most bytes begin no match and end nothing: they are passed at once. (A lead byte folds
+        // to itself, so the first byte of a character is compared folded either way.)
+        if (lower[byte] != wanted[0] && byte > ';' && byte != '[') {
+            at += twoByte ? static_cast<long>(codePage.CharLength(text + at)) : 1;
+            continue;
+        }
         if (byte == 0 || byte == '[')
             return NotFound;
         if (byte == ';') {
@@ -53,34 +50,45 @@ long FindTextNoCase(const char* text, long offset, const char* pattern) {
             at = static_cast<long>(lineFeed - text) + 1;
             continue;
         }
-        if (FoldCase(byte) == wanted[0]) {
+        const long length = twoByte ? static_cast<long>(codePage.CharLength(text + at)) : 1;
+        if (lower[byte] == wanted[0]) {
+            // The second byte of a character is compared as it stands, as FoldText leaves it.
+            bool second = length == 2;
             long matched = 1;
             for (; wanted[matched] != 0; ++matched) {
                 const unsigned char next = bytes[at + matched];
                 if (next == 0)
                     return NotFound;
-                if (FoldCase(next) != wanted[matched])
+                if ((second ? next : lower[next]) != wanted[matched])
                     break;
+                second = twoByte && !second && codePage.CharLength(text + at + matched) == 2;
             }
             if (wanted[matched] == 0)
                 return at + 1;
         }
-        ++at;
+        at += length;
     }
 }
 
-long NextPfmFileName(const char* text, long offset, std::string& pfmFileName) {
-    const long found = FindTextNoCase(text, offset, ".pfm");
+long NextPfmFileName(const char* text, long offset, std::string& pfmFileName,
+                     const CodePage& codePage) {
+    const long found = FindTextNoCase(text, offset, ".pfm", codePage);
     if (found == NotFound)
         return NotFound;
     const long dot = found - 1;
+    // A line feed never ends a character, so the line start is a character start; from there the
+    // characters are walked to find the last separator that is a character of its own.
     long start = dot;
-    while (start > 0 && dot - start < MaxPfmStemLength) {
-        const char before = text[start - 1];
-        if (before == '=' || before == '\\' || before == ':' || before == '\n')
-            break;
+    while (start > 0 && text[start - 1] != '\n')
         --start;
+    for (long at = start; at < dot;) {
+        const long length = static_cast<long>(codePage.CharLength(text + at));
+        at += length;
+        if (length == 1 && (text[at - 1] == '=' || text[at - 1] == '\\' || text[at - 1] == ':'))
+            start = at;
     }
+    while (dot - start > MaxPfmStemLength)
+        start += static_cast<long>(codePage.CharLength(text + start));
     pfmFileName.assign(text + start, text + dot + 4);
     return NextLineStart(text, dot + 4);
 }

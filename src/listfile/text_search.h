@@ -13,24 +13,24 @@ constexpr long MaxPfmStemLength = 57;
 // A font name read from a names-only line is cut at this many bytes.
 constexpr long MaxNameLineLength = 64;
 
-// The letter-case fold of code page 1252 used by every case-insensitive search here, the same
-// as the system's lower-casing there: A..Z, 0xC0..0xD6 and 0xD8..0xDE gain 0x20; 0x8A, 0x8C, 0x8E
-// and 0x9F map to 0x9A, 0x9C, 0x9E and 0xFF.
-unsigned char FoldCase(unsigned char byte);
-// Folds a zero-terminated text in place, byte by byte.
-void FoldText(char* text);
+// Folds a zero-terminated text in place as the system lowers it: every single-byte character by
+// the code page's fold; two-byte characters stay as they are. Every case-insensitive search here
+// folds the text the same way.
+void FoldText(char* text, const CodePage& codePage);
 
-// Searches text from offset for pattern, folding the text's bytes (not the pattern's, so the
-// pattern must be given in lower case). A '[' or the end of text stops the search; a ';' skips to
-// just after the next line feed. Inside a comparison '[' and ';' are ordinary bytes.
-// Returns the offset of the first matched byte plus 1, or -2.
-long FindTextNoCase(const char* text, long offset, const char* pattern);
+// Searches text from offset for pattern, folding the text (not the pattern, so the pattern must
+// be given folded). The search starts only at the first byte of a character. A '[' or the end of
+// text stops the search; a ';' skips to just after the next line feed. Inside a comparison '['
+// and ';' are ordinary bytes. Returns the offset of the first matched byte plus 1, or -2.
+long FindTextNoCase(const char* text, long offset, const char* pattern, const CodePage& codePage);
 
 // Takes the .pfm file name of the next line (from offset) that holds ".pfm" outside a comment:
 // the run before its first ".pfm" back to the nearest '=', '\', ':' or line feed (or the start of
-// the text), at most 57 bytes of it, with the ".pfm". Returns the offset of the line after that
-// line (or of the terminating zero), or -2 when no ".pfm" follows; pfmFileName is then unchanged.
-long NextPfmFileName(const char* text, long offset, std::string& pfmFileName);
+// the text), its last 57 bytes at most (whole characters), with the ".pfm". Returns the offset of
+// the line after that line (or of the terminating zero), or -2 when no ".pfm" follows;
+// pfmFileName is then unchanged.
+long NextPfmFileName(const char* text, long offset, std::string& pfmFileName,
+                     const CodePage& codePage);
 
 // Reads the next font name of a names-only list from offset: leading bytes up to 0x20 and ';'
 // comment lines are skipped; the name runs to a byte below 0x20, a ';' or the end of text, is cut

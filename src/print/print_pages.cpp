@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/list_box_text.h"
+#include "base/system_code_page.h"
 #include "listfile/list_file.h"
 #include "print/page_layout.h"
 
@@ -18,7 +19,7 @@ class Font {
         font.lfHeight = height;
         font.lfWeight = FW_NORMAL;
         font.lfItalic = italic;
-        font.lfCharSet = ANSI_CHARSET;
+        font.lfCharSet = SystemCharset(); // the names are in the system's code page
         font.lfPitchAndFamily = pitchAndFamily;
         lstrcpynA(font.lfFaceName, face, LF_FACESIZE);
         handle_ = CreateFontIndirectA(&font);

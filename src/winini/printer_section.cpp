@@ -1,16 +1,16 @@
 #include "winini/printer_section.h"
 
-long NextPrinterSection(const char* text, char* name, long from) {
-    long at = FindSection(text, "PostScript,", from);
+long NextPrinterSection(const char* text, char* name, long from, const CodePage& codePage) {
+    long at = FindSection(text, "PostScript,", from, codePage);
     if (at == NotFound)
         return NotFound;
     int length = 0;
     while (text[at] != ']') {
-        const unsigned char c = static_cast<unsigned char>(text[at]);
-        if (c <= 13 || length == PrinterSectionNameMax)
+        const int size = static_cast<int>(codePage.CharLength(text + at));
+        if (static_cast<unsigned char>(text[at]) <= 13 || length + size > PrinterSectionNameMax)
             return NotFound;
-        name[length++] = static_cast<char>(c);
-        ++at;
+        for (int k = 0; k < size; ++k)
+            name[length++] = text[at++];
     }
     name[length] = '\0';
     // Whatever follows the ']' on the header line is ignored. A header line without a line end
@@ -20,19 +20,21 @@ long NextPrinterSection(const char* text, char* name, long from) {
     return text[at] == '\n' ? at + 1 : at;
 }
 
-long FindPrinterSection(const char* text, const char* wanted, NameOrder equal) {
+long FindPrinterSection(const char* text, const char* wanted, NameOrder equal,
+                        const CodePage& codePage) {
     char name[PrinterSectionNameSize];
     long at = 0;
-    while ((at = NextPrinterSection(text, name, at)) != NotFound) {
+    while ((at = NextPrinterSection(text, name, at, codePage)) != NotFound) {
         if (equal(name, wanted) == 0)
             return at;
     }
     return NotFound;
 }
 
-long PrinterSectionBodyEnd(const char* text, long bodyStart) {
+long PrinterSectionBodyEnd(const char* text, long bodyStart, const CodePage& codePage) {
     // Keep mode only reads the text.
-    const long length = MeasureSection(const_cast<char*>(text), bodyStart, MeasureMode::Keep);
+    const long length =
+        MeasureSection(const_cast<char*>(text), bodyStart, MeasureMode::Keep, codePage);
     if (length != NotFound)
         return bodyStart + length - 1;
     long end = bodyStart;
@@ -41,11 +43,11 @@ long PrinterSectionBodyEnd(const char* text, long bodyStart) {
     return end;
 }
 
-std::vector<PrinterSectionRef> ListPrinterSections(const char* text) {
+std::vector<PrinterSectionRef> ListPrinterSections(const char* text, const CodePage& codePage) {
     std::vector<PrinterSectionRef> sections;
     char name[PrinterSectionNameSize];
     long at = 0;
-    while ((at = NextPrinterSection(text, name, at)) != NotFound)
-        sections.push_back({name, at, PrinterSectionBodyEnd(text, at)});
+    while ((at = NextPrinterSection(text, name, at, codePage)) != NotFound)
+        sections.push_back({name, at, PrinterSectionBodyEnd(text, at, codePage)});
     return sections;
 }

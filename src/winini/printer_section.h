@@ -6,7 +6,8 @@
 // outside a comment, or to the end of the text.
 //
 // All functions take zero-terminated text (WIN.INI as read: it ends at its first zero byte) and
-// return byte offsets, -2 (NotFound) when there is nothing more.
+// return byte offsets, -2 (NotFound) when there is nothing more. They step over whole characters
+// of the code page: a ']' that is the second byte of a character does not end a name.
 #pragma once
 
 #include <string>
@@ -24,15 +25,16 @@ constexpr int PrinterSectionNameSize = PrinterSectionNameMax + 1;
 // header line (or the end of the text when the header line has no line end).
 // A header whose name is longer than 83 characters, holds a byte from 0 to 13 (tab, CR, LF...) or
 // has no ']' ends the scan: -2 is returned and no later section is seen.
-long NextPrinterSection(const char* text, char* name, long from);
+long NextPrinterSection(const char* text, char* name, long from, const CodePage& codePage);
 
 // Body start of the first section whose name equals wanted under equal (0 = equal; the program
 // passes lstrcmpiA), or -2. Duplicate names: the first in the text wins.
-long FindPrinterSection(const char* text, const char* wanted, NameOrder equal);
+long FindPrinterSection(const char* text, const char* wanted, NameOrder equal,
+                        const CodePage& codePage);
 
 // End of the body that starts at bodyStart: the offset of the next '[' outside a comment, or the
 // length of the text.
-long PrinterSectionBodyEnd(const char* text, long bodyStart);
+long PrinterSectionBodyEnd(const char* text, long bodyStart, const CodePage& codePage);
 
 struct PrinterSectionRef {
     std::string name;
@@ -43,4 +45,4 @@ struct PrinterSectionRef {
 // Every printer section in text order, as the section dialog lists them (duplicates included).
 // Open mode offers only sections whose body names a .pfm file: FindTextNoCase(text, bodyStart,
 // ".pfm") gives r != -2 and r <= bodyEnd (r is just past the first matched byte).
-std::vector<PrinterSectionRef> ListPrinterSections(const char* text);
+std::vector<PrinterSectionRef> ListPrinterSections(const char* text, const CodePage& codePage);

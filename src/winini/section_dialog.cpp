@@ -8,6 +8,7 @@
 #include "base/language.h"
 #include "base/list_box_text.h"
 #include "base/shell_hooks.h"
+#include "base/system_code_page.h"
 #include "listfile/text_search.h"
 #include "resource.h"
 #include "winini/printer_section.h"
@@ -24,7 +25,7 @@ constexpr ULONG_PTR OpenHelpTopic = 20;
 
 // A section is offered for opening only when its body names a .pfm file.
 bool NamesPfmFile(const char* text, const PrinterSectionRef& section) {
-    const long found = FindTextNoCase(text, section.bodyStart, ".pfm");
+    const long found = FindTextNoCase(text, section.bodyStart, ".pfm", SystemCodePage());
     return found != NotFound && found <= section.bodyEnd;
 }
 
@@ -34,7 +35,7 @@ bool ListSections(HWND dialog, HWND list) {
     if (!LoadWinIni(dialog, file))
         return false;
     const char* text = file.c_str();
-    for (const PrinterSectionRef& section : ListPrinterSections(text)) {
+    for (const PrinterSectionRef& section : ListPrinterSections(text, SystemCodePage())) {
         if (SectionDialogMode == SectionOpen && !NamesPfmFile(text, section))
             continue;
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(section.name.c_str()));

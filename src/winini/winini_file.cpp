@@ -8,6 +8,7 @@
 #include "base/shell_hooks.h"
 #include "base/whole_file.h"
 #include "base/windows_directory.h"
+#include "base/system_code_page.h"
 #include "catalog/list_box_font_list.h"
 #include "listfile/entry_text.h"
 #include "listfile/list_file.h"
@@ -66,7 +67,8 @@ void SaveToWinIni(HWND owner, const char* sectionName, const MainLists& lists) {
         std::string file;
         if (!LoadWinIni(owner, file))
             return;
-        const long bodyStart = FindPrinterSection(file.c_str(), sectionName, SectionNameOrder);
+        const long bodyStart =
+            FindPrinterSection(file.c_str(), sectionName, SectionNameOrder, SystemCodePage());
         if (bodyStart == NotFound)
             return;
 
@@ -78,7 +80,7 @@ void SaveToWinIni(HWND owner, const char* sectionName, const MainLists& lists) {
             return;
         }
 
-        const WinIniRebuild rebuilt = RebuildWinIni(file, bodyStart, entry.text);
+        const WinIniRebuild rebuilt = RebuildWinIni(file, bodyStart, entry.text, SystemCodePage());
         switch (rebuilt.outcome) {
         case WinIniRebuildOutcome::TooLarge:
             ReportFailure(owner, IDS_TOO_MANY_FONTS, IDS_WIN_INI_CAPTION);
@@ -111,7 +113,8 @@ bool OpenFromWinIni(HWND owner, const char* sectionName, const MainLists& lists)
     std::string file;
     if (!LoadWinIni(owner, file))
         return false;
-    const long bodyStart = FindPrinterSection(file.c_str(), sectionName, SectionNameOrder);
+    const long bodyStart =
+        FindPrinterSection(file.c_str(), sectionName, SectionNameOrder, SystemCodePage());
     if (bodyStart == NotFound)
         return false;
     MatchSectionFonts(owner, lists, file.data(), bodyStart);

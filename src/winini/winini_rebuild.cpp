@@ -10,14 +10,15 @@ constexpr std::string_view LineEnd = "\r\n";
 
 } // namespace
 
-WinIniRebuild RebuildWinIni(const std::string& file, long bodyStart, std::string_view entryText) {
+WinIniRebuild RebuildWinIni(const std::string& file, long bodyStart, std::string_view entryText,
+                            const CodePage& codePage) {
     // The scan stops at a zero byte, so a save would silently cut everything after it.
     if (file.find('\0') != std::string::npos)
         return {WinIniRebuildOutcome::ZeroByteInside, {}, 0, 0};
 
     const std::size_t start = static_cast<std::size_t>(bodyStart);
     const std::size_t tailStart =
-        static_cast<std::size_t>(PrinterSectionBodyEnd(file.c_str(), bodyStart));
+        static_cast<std::size_t>(PrinterSectionBodyEnd(file.c_str(), bodyStart, codePage));
     // A header on the last line gets its line end; a bare CR there gets the LF it lacks.
     std::string_view headLineEnd;
     if (start > 0 && file[start - 1] != '\n')

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/code_page.h"
+
 // Head + entry text + tail may come to this many bytes; the placeholder line and the closing
 // empty line are not counted.
 constexpr std::size_t WinIniRebuildLimit = 65200;
@@ -33,4 +35,5 @@ struct WinIniRebuild {
 // of the chosen section, as FindPrinterSection gives it for file.c_str(). entryText: the
 // softfont count line and softfont lines (list form 1), each ending in its line end.
 // When the header is the last line and has no line end, CR LF is put after it first.
-WinIniRebuild RebuildWinIni(const std::string& file, long bodyStart, std::string_view entryText);
+WinIniRebuild RebuildWinIni(const std::string& file, long bodyStart, std::string_view entryText,
+                            const CodePage& codePage);

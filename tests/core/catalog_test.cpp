@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "catalog/ini_text.h"
+#include "code_pages.h"
 #include "font_fixtures.h"
 
 namespace {
@@ -20,24 +21,45 @@ struct Built {
     FontCatalog catalog;
 };
 
-Built Build(const std::string& file, VectorFontList& list, NameKey sortKey = nullptr) {
+Built Build(const std::string& file, VectorFontList& list,
+            const CodePage& codePage = WesternCodePage()) {
     std::vector<char> text(file.begin(), file.end());
     text.resize(text.size() + 10, '\0'); // as the file is read
     Built built;
-    built.build = BuildFontCatalog(text.data(), list, AsciiNameOrder, built.catalog, sortKey);
+    built.build = BuildFontCatalog(text.data(), list, built.catalog, codePage);
     built.names = list.Names();
     return built;
 }
 
-Built Build(const std::string& file) {
-    VectorFontList list(AsciiNameOrder), keyed(AsciiNameOrder);
-    Built built = Build(file, list);
-    // Ordered by sort keys, the program's way, the catalogue comes out the same.
-    const Built byKeys = Build(file, keyed, AsciiNameKey);
-    EXPECT_EQ(byKeys.build.outcome, built.build.outcome) << file;
-    EXPECT_EQ(byKeys.build.corruptCount, built.build.corruptCount) << file;
-    EXPECT_EQ(byKeys.names, built.names) << file;
-    EXPECT_EQ(byKeys.catalog.FontEntryText, built.catalog.FontEntryText) << file;
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// Built twice: by the list's sort keys, the program's way, and, as where no key can be made, by
+// the list's own sorted inserts. Both give the same list; the entry text follows the list, the
+// lines of names that differ only in letter case in either order.
+Built Build(const std::string& file, const CodePage& codePage = WesternCodePage()) {
+    VectorFontList keyed(AsciiNameOrder, AsciiNameKey), inserted(AsciiNameOrder);
+    Built built = Build(file, keyed, codePage);
+    const Built byInserts = Build(file, inserted, codePage);
+    EXPECT_EQ(byInserts.build.outcome, built.build.outcome) << file;
+    EXPECT_EQ(byInserts.build.corruptCount, built.build.corruptCount) << file;
+    EXPECT_EQ(byInserts.names, built.names) << file;
+    std::vector<std::string> lines = Lines(byInserts.catalog.FontEntryText);
+    EXPECT_EQ(lines.size(), built.names.size()) << file;
+    for (size_t i = 0; i < lines.size() && i < built.names.size(); ++i)
+        EXPECT_EQ(
+            AsciiNameOrder(lines[i].substr(0, lines[i].find('=')).c_str(), built.names[i].c_str()),
+            0)
+            << file;
+    std::vector<std::string> keyedLines = Lines(built.catalog.FontEntryText);
+    std::sort(lines.begin(), lines.end());
+    std::sort(keyedLines.begin(), keyedLines.end());
+    EXPECT_EQ(lines, keyedLines) << file;
     return built;
 }
 
@@ -48,6 +70,7 @@ struct LoadCase {
     Names names;
     std::string entryText;
     unsigned long corrupt;
+    const CodePage* codePage = &WesternCodePage();
 };
 
 TEST(BuildFontCatalog, LoadsFontsSectionByExactBytes) {
@@ -151,9 +174,20 @@ TEST(BuildFontCatalog, LoadsFontsSectionByExactBytes) {
          "B=123456789 ; note\r\n",
          0},
         {"only rejected keys still load", "[Fonts]\r\nA=1\r\n", O::Loaded, {}, "", 1},
+        {"Shift-JIS: a '[' that ends a character is no section end",
+         "[Fonts]\r\nA=c:\\A.PFM\r\n\x83\x69\x81[\x83\x8B"
+         "D=c:\\ND.PFM\r\nZ=c:\\Z.PFM\r\n",
+         O::Loaded,
+         {"A", "Z",
+          "\x83\x69\x81[\x83\x8B"
+          "D"},
+         "A=c:\\A.PFM\r\nZ=c:\\Z.PFM\r\n\x83\x69\x81[\x83\x8B"
+         "D=c:\\ND.PFM\r\n",
+         0,
+         &CodePage932()},
     };
     for (const LoadCase& c : cases) {
-        Built built = Build(c.file);
+        Built built = Build(c.file, *c.codePage);
         EXPECT_EQ(built.build.outcome, c.outcome) << c.what;
         EXPECT_EQ(built.names, c.names) << c.what;
         EXPECT_EQ(built.catalog.FontEntryText, c.entryText) << c.what;

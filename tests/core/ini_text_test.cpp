@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "code_pages.h"
+
 namespace {
 
 // A writable copy of the text with spare zero bytes, as a file is read.
@@ -19,6 +21,7 @@ struct SectionCase {
     const char* name;
     long start;
     long expected;
+    const CodePage* codePage = &WesternCodePage();
 };
 
 TEST(FindSection, FindsHeaderOutsideCommentsByExactName) {
@@ -35,19 +38,31 @@ TEST(FindSection, FindsHeaderOutsideCommentsByExactName) {
         {"", "Fonts]", 0, NotFound},
         {"[PostScript,LPT1]\r\n[PostScript,COM1]\r\n", "PostScript,", 0, 1},
         {"[PostScript,LPT1]\r\n[PostScript,COM1]\r\n", "PostScript,", 1, 20},
+        // Shift-JIS: the second byte of the long-vowel mark (81 5B) is a '['; one that begins a
+        // character is a header, also after a lead byte that stands alone before a line feed.
+        {"\x83\x69\x81[Fonts]\r\n[Fonts]\r\n", "Fonts]", 0, 13, &CodePage932()},
+        {"\x81\x5B[Fonts]\r\n", "Fonts]", 0, 3, &CodePage932()},
+        {"\x81\n[Fonts]\r\n", "Fonts]", 0, 3, &CodePage932()},
+        {"\x83\x69\x81[Fonts]\r\n", "Fonts]", 0, 4},
     };
     for (const SectionCase& c : cases)
-        EXPECT_EQ(FindSection(c.text, c.name, c.start), c.expected) << c.text;
+        EXPECT_EQ(FindSection(c.text, c.name, c.start, *c.codePage), c.expected) << c.text;
 }
 
 TEST(MeasureSection, KeepCountsThroughNextHeaderOutsideComments) {
     const SectionCase cases[] = {
-        {"abc[x", nullptr, 0, 4},      {"a;[b\r\nc[", nullptr, 0, 8},  {"a;[b\nc[", nullptr, 3, 4},
-        {"abc", nullptr, 0, NotFound}, {"a;[b", nullptr, 0, NotFound}, {"[", nullptr, 0, 1},
+        {"abc[x", nullptr, 0, 4},
+        {"a;[b\r\nc[", nullptr, 0, 8},
+        {"a;[b\nc[", nullptr, 3, 4},
+        {"abc", nullptr, 0, NotFound},
+        {"a;[b", nullptr, 0, NotFound},
+        {"[", nullptr, 0, 1},
+        {"a\x81[b[", nullptr, 0, 5, &CodePage932()},
     };
     for (const SectionCase& c : cases) {
         std::vector<char> text = Buffer(c.text);
-        EXPECT_EQ(MeasureSection(text.data(), c.start, MeasureMode::Keep), c.expected) << c.text;
+        EXPECT_EQ(MeasureSection(text.data(), c.start, MeasureMode::Keep, *c.codePage), c.expected)
+            << c.text;
         EXPECT_EQ(std::string(text.data()), c.text) << "keep mode must not write";
     }
 }
@@ -56,6 +71,7 @@ struct TrimCase {
     const char* text;
     long expected;
     const char* left; // the text as trimmed
+    const CodePage* codePage = &WesternCodePage();
 };
 
 TEST(MeasureSection, TrimDropsTrailingBlankLinesAndKeepsLastLineWhole) {
@@ -69,10 +85,12 @@ TEST(MeasureSection, TrimDropsTrailingBlankLinesAndKeepsLastLineWhole) {
         {"Fonts]\r\nA=1\r\n;[c", 17, "Fonts]\r\nA=1\r\n;[c"},
         {"Fonts]", 7, "Fonts]"},
         {" \r\n\t[X]", 1, ""},
+        {"Fonts]\r\nA=\x81[\r\nB=2\r\n[X]", 20, "Fonts]\r\nA=\x81[\r\nB=2\r\n", &CodePage932()},
     };
     for (const TrimCase& c : cases) {
         std::vector<char> text = Buffer(c.text);
-        EXPECT_EQ(MeasureSection(text.data(), 0, MeasureMode::Trim), c.expected) << c.text;
+        EXPECT_EQ(MeasureSection(text.data(), 0, MeasureMode::Trim, *c.codePage), c.expected)
+            << c.text;
         EXPECT_EQ(std::string(text.data()), c.left) << c.text;
     }
 }
@@ -96,7 +114,7 @@ TEST(ExtractFontsSection, LeavesTheBodyOfTheFirstFontsSection) {
     };
     for (const TrimCase& c : cases) {
         std::vector<char> text = Buffer(c.text);
-        EXPECT_EQ(ExtractFontsSection(text.data()), c.expected) << c.text;
+        EXPECT_EQ(ExtractFontsSection(text.data(), WesternCodePage()), c.expected) << c.text;
         if (c.left)
             EXPECT_EQ(std::string(text.data()), c.left) << c.text;
     }

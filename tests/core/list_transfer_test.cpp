@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "catalog/font_catalog.h"
 #include "font_fixtures.h"
 
 namespace {
@@ -142,6 +143,80 @@ TEST(MoveSelectedFonts, RandomMovesBackAndForthLoseAndDoubleNothing) {
         Names expected = all;
         std::sort(expected.begin(), expected.end());
         ASSERT_EQ(together, expected) << round;
+    }
+}
+
+// An order like a locale's and unlike ASCII's above 127: an accented e sorts with e, before f.
+unsigned char Base(unsigned char c) {
+    if (c >= 'A' && c <= 'Z')
+        c = static_cast<unsigned char>(c + 32);
+    return c == 0xC9 || c == 0xE9 ? 'e' : c;
+}
+
+int AccentOrder(const char* a, const char* b) {
+    for (size_t i = 0;; ++i) {
+        const int x = Base(static_cast<unsigned char>(a[i]));
+        const int y = Base(static_cast<unsigned char>(b[i]));
+        if (x != y)
+            return x - y;
+        if (x == 0)
+            return AsciiNameOrder(a, b);
+    }
+}
+
+std::string AccentKey(const char* name) {
+    std::string key;
+    for (const char* c = name; *c; ++c)
+        key += static_cast<char>(Base(static_cast<unsigned char>(*c)));
+    return key + '\x01' + AsciiNameKey(name);
+}
+
+// A list whose order the program cannot ask: only the list's own sorted insert places a name.
+class UnorderedFontList : public VectorFontList {
+  public:
+    UnorderedFontList() : VectorFontList(AccentOrder) {}
+    int Compare(const char*, const char*) const override { return OrderUnknown; }
+};
+
+// The catalogue load and the moves leave each list as one sorted insert of each name would,
+// whether the list's order is told by its keys and comparisons or only by its own inserts.
+TEST(ListOrder, TheLoadAndTheMovesPlaceNamesAsTheListsOwnSortedInsert) {
+    const Names names = {"Zapf",
+                         "\xC9"
+                         "clat",
+                         "Eclipse",
+                         "ebony",
+                         "Frutiger",
+                         "\xE9t\xE9",
+                         "Arial"};
+    VectorFontList ordered(AccentOrder, AccentKey), orderedSelected(AccentOrder, AccentKey);
+    UnorderedFontList unordered, unorderedSelected;
+    const std::pair<VectorFontList*, VectorFontList*> lists[] = {{&ordered, &orderedSelected},
+                                                                 {&unordered, &unorderedSelected}};
+    for (const auto& [atm, selected] : lists) {
+        std::string file = "[Fonts]\r\n";
+        for (const std::string& name : names)
+            file += name + "=c:\\psfonts\\pfm\\x.pfm\r\n";
+        file.append(10, '\0');
+        FontCatalog catalog;
+        ASSERT_EQ(BuildFontCatalog(file.data(), *atm, catalog, WesternCodePage()).outcome,
+                  CatalogOutcome::Loaded);
+        VectorFontList expectedAtm(AccentOrder);
+        for (const std::string& name : names)
+            expectedAtm.AddSorted(name.c_str());
+        ASSERT_EQ(atm->Names(), expectedAtm.Names());
+        EXPECT_EQ(atm->Names()[2], "\xC9"
+                                   "clat");
+
+        selected->AddSorted("Eb");
+        selected->AddSorted("Zz");
+        VectorFontList expectedSelected = *selected;
+        Select(*atm, {1, 2, 4, 5});
+        Select(expectedAtm, {1, 2, 4, 5});
+        MoveOneByOne(expectedSelected, expectedAtm);
+        EXPECT_EQ(MoveSelectedFonts(*selected, *atm), 1);
+        EXPECT_EQ(selected->Names(), expectedSelected.Names());
+        EXPECT_EQ(atm->Names(), expectedAtm.Names());
     }
 }
 

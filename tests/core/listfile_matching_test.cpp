@@ -3,13 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include "code_pages.h"
 #include "font_fixtures.h"
 
 namespace {
 
-MatchResult ByFileNames(TestCatalog& fonts, std::string text, bool merge = false, long start = 0) {
+MatchResult ByFileNames(TestCatalog& fonts, std::string text, bool merge = false, long start = 0,
+                        const CodePage& codePage = WesternCodePage()) {
     return MatchByFileNames(fonts.atmList, fonts.selectedList, fonts.fontEntryText, text.data(),
-                            start, merge);
+                            start, merge, codePage);
 }
 
 MatchResult ByFontNames(TestCatalog& fonts, const std::string& text, bool merge = false) {
@@ -25,6 +27,7 @@ TEST(MatchByFileNames, FindsEachFontByTheFirstCatalogueLineNamingItsPfm) {
         const char* catalog;
         const char* text;
         Names selected, unmatched;
+        const CodePage* codePage = &WesternCodePage();
     } rows[] = {
         // letter case and folder do not count, only the file name
         {"Abc=c:\\psfonts\\pfm\\abc.pfm\r\n", "softfont1=D:\\OTHER\\ABC.PFM\r\n", {"Abc"}, {}},
@@ -45,10 +48,22 @@ TEST(MatchByFileNames, FindsEachFontByTheFirstCatalogueLineNamingItsPfm) {
         {"A=a.pfm\r\n", "softfonts=3\r\nATM=placeholder\r\n\r\n", {}, {}},
         // a '[' in the text ends the reading
         {"A=a.pfm\r\nB=b.pfm\r\n", "a.pfm\r\n[Next]\r\nb.pfm\r\n", {"A"}, {}},
+        // letters pair as the code page pairs them: Ч Я Ё Ђ in Cyrillic, Ť Ł in Central
+        // European; џ and ź stay apart from я and ˙
+        {"\xD7=c:\\\xD7\xDF.PFM\r\nE=c:\\\xA8\x80.PFM\r\n",
+         "\xF7\xFF.pfm\r\n\xB8\x90.pfm\r\n",
+         {"E", "\xD7"},
+         {},
+         &CodePage1251()},
+        {"A=\x9F.pfm\r\n", "\xFF.pfm\r\n", {}, {"\xFF.pfm"}, &CodePage1251()},
+        {"T=\x8D\xA3.PFM\r\n", "\x9D\xB3.pfm\r\n", {"T"}, {}, &CodePage1250()},
+        {"Z=\x9F.pfm\r\n", "\xFF.pfm\r\n", {}, {"\xFF.pfm"}, &CodePage1250()},
+        // Shift-JIS: the second byte of a character is no letter (83 41 is not 83 61)
+        {"A=\x83\x61.pfm\r\n", "\x83\x41.PFM\r\n", {}, {"\x83\x41.pfm"}, &CodePage932()},
     };
     for (const auto& row : rows) {
         TestCatalog fonts(row.catalog);
-        const MatchResult result = ByFileNames(fonts, row.text);
+        const MatchResult result = ByFileNames(fonts, row.text, false, 0, *row.codePage);
         EXPECT_EQ(fonts.selectedList.Names(), row.selected) << row.text;
         EXPECT_EQ(result.unmatched, row.unmatched) << row.text;
         EXPECT_EQ(result.movedCount, static_cast<int>(row.selected.size())) << row.text;
@@ -62,7 +77,7 @@ TEST(MatchByFileNames, ReadsAPrinterSectionFromItsStartAndLowersTheText) {
                          "[PostScript,LPT2]\r\nsoftfont1=c:\\c.pfm\r\n";
     const long start = static_cast<long>(winIni.find("softfonts"));
     MatchByFileNames(fonts.atmList, fonts.selectedList, fonts.fontEntryText, winIni.data(), start,
-                     false);
+                     false, WesternCodePage());
     EXPECT_EQ(fonts.selectedList.Names(), Names{"B"});
     EXPECT_EQ(winIni.substr(0, 17), "[postscript,lpt1]");
 }
@@ -138,8 +153,8 @@ TEST(Matching, StopsWithoutLosingAFontWhenAListIsFull) {
     TestCatalog fonts("A=a.pfm\r\nB=b.pfm\r\nC=c.pfm\r\n");
     FullFontList selected(1);
     std::string text = "a.pfm\r\nb.pfm\r\nc.pfm\r\n";
-    const MatchResult result =
-        MatchByFileNames(fonts.atmList, selected, fonts.fontEntryText, text.data(), 0, false);
+    const MatchResult result = MatchByFileNames(fonts.atmList, selected, fonts.fontEntryText,
+                                                text.data(), 0, false, WesternCodePage());
     EXPECT_EQ(result.outcome, MatchOutcome::NoMemory);
     EXPECT_EQ(selected.Names(), Names{"A"});
     EXPECT_EQ(fonts.atmList.Names(), (Names{"B", "C"}));
@@ -149,10 +164,14 @@ TEST(Matching, StopsWithoutLosingAFontWhenAListIsFull) {
 // matches).
 TEST(Matching, IndexedSearchAgreesWithThePlainScan) {
     const char* catalog = "A=c:\\p\\xab.pfm;c.pfm\r\nB=ab.pfm\r\n;D=d.pfm\r\nC=c.pfm,[e.pfm\r\n"
-                          "E=e.pfm\r\nF=\xC0.pfm\r\n";
-    const EntryTextSearch search(catalog);
-    for (const char* pattern :
-         {"ab.pfm", "xab.pfm", "c.pfm", "d.pfm", "e.pfm", ",[e.pfm", "\xE0.pfm", ".pfm",
-          "c:\\p\\xab.pfm", "e.PFM", "b.pfm\r\n;d", "=", "a", "zz", ""})
-        EXPECT_EQ(search.Find(pattern), FindTextNoCase(catalog, 0, pattern)) << pattern;
+                          "E=e.pfm\r\nF=\xC0.pfm\r\nG=\x83pfm.pfm\r\nH=\x81[\x95\\h.PFM\r\n";
+    for (const CodePage* codePage : {&WesternCodePage(), &CodePage932()}) {
+        const EntryTextSearch search(catalog, *codePage);
+        for (const char* pattern :
+             {"ab.pfm", "xab.pfm", "c.pfm", "d.pfm", "e.pfm", ",[e.pfm", "\xE0.pfm", ".pfm",
+              "c:\\p\\xab.pfm", "e.PFM", "b.pfm\r\n;d", "=", "a", "zz", "", "pfm.pfm",
+              "\x95\\h.pfm", "h.pfm", "\x81[\x95"})
+            EXPECT_EQ(search.Find(pattern), FindTextNoCase(catalog, 0, pattern, *codePage))
+                << pattern;
+    }
 }

@@ -11,13 +11,14 @@ namespace {
 const char* const Catalog = "A=c:\\psfonts\\pfm\\a.pfm\r\nB=c:\\psfonts\\pfm\\b.pfm\r\n";
 
 ListRead ReadBody(TestCatalog& fonts, std::string body, bool merge = false) {
-    return ReadListBody(body.data(), fonts.atmList, fonts.selectedList, fonts.fontEntryText, merge);
+    return ReadListBody(body.data(), fonts.atmList, fonts.selectedList, fonts.fontEntryText, merge,
+                        WesternCodePage());
 }
 
 ListRead ReadFile(TestCatalog& fonts, std::string file, bool merge = false) {
     file.append(10, '\0');
     return ReadListFileText(file.data(), fonts.atmList, fonts.selectedList, fonts.fontEntryText,
-                            merge);
+                            merge, WesternCodePage());
 }
 
 // The catalogue a real ATM.INI gives; with sjis, its Japanese face names are the Shift-JIS
@@ -28,7 +29,7 @@ std::string SampleCatalog(bool sjis) {
     file.append(10, '\0');
     VectorFontList list(AsciiNameOrder);
     FontCatalog catalog;
-    BuildFontCatalog(file.data(), list, AsciiNameOrder, catalog);
+    BuildFontCatalog(file.data(), list, catalog, WesternCodePage());
     return catalog.FontEntryText;
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "code_pages.h"
+
 // The fold must agree with the program's lowering of list texts for every letter it pairs, and
 // leave alone the bytes that only look like letters (0xD7 is a multiplication sign, 0xDE and 0xDF
 // have no upper-case partner in the table, 0x8E is not folded).
@@ -15,7 +17,26 @@ TEST(FoldCase, PairsTheAnsiLettersItKnows) {
         {0xE0, 0xE0}, {0xFF, 0xFF}, {0x00, 0x00},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(FoldCase(row.byte), row.folded) << std::hex << int(row.byte);
+        EXPECT_EQ(WesternCodePage().Fold(row.byte), row.folded) << std::hex << int(row.byte);
+}
+
+// Two-byte characters stay as they are, also when their second byte is a capital letter;
+// half-width katakana (0xA1..0xDF) have no case.
+TEST(FoldText, FoldsSingleByteCharactersOnly) {
+    const struct {
+        const CodePage* codePage;
+        std::string text, folded;
+    } rows[] = {
+        {&CodePage932(), "\x8A\x41\xC0Z\x81", "\x8A\x41\xC0z\x81"},
+        {&WesternCodePage(), "\x8A\x41\xC0Z\x81",
+         "\x9A"
+         "a\xE0z\x81"},
+    };
+    for (const auto& row : rows) {
+        std::string text = row.text;
+        FoldText(text.data(), *row.codePage);
+        EXPECT_EQ(text, row.folded) << row.text;
+    }
 }
 
 TEST(FindTextNoCase, FindsFoldedTextOutsideCommentsBeforeAnyBracket) {
@@ -24,6 +45,7 @@ TEST(FindTextNoCase, FindsFoldedTextOutsideCommentsBeforeAnyBracket) {
         long offset;
         const char* pattern;
         long expected;
+        const CodePage* codePage = &WesternCodePage();
     } rows[] = {
         {"C:\\PFM\\ABC.PFM", 0, ".pfm", 11},
         {"a.pfm b.pfm", 2, ".pfm", 8},
@@ -40,9 +62,29 @@ TEST(FindTextNoCase, FindsFoldedTextOutsideCommentsBeforeAnyBracket) {
         {"\xD7\xDE", 0, "\xF7", NotFound},
         {"", 0, "a", NotFound},
         {"abc", 0, "", NotFound},
+        // Shift-JIS: a search starts only where a character does, a '[' that ends a character
+        // stops nothing, and a character's second byte is not folded, not even inside a match.
+        {"\x81[ab.pfm", 0, ".pfm", 5, &CodePage932()},
+        {"\x83pfm", 0, "pfm", NotFound, &CodePage932()},
+        {"\x83pfm", 0, "pfm", 2},
+        {"\x95\x41\x41", 0,
+         "\x95\x41"
+         "a",
+         1, &CodePage932()},
+        {"\x95\x41\x41", 0,
+         "\x95\x41"
+         "a",
+         NotFound},
+        {"\x83"
+         "A",
+         0,
+         "\x83"
+         "a",
+         NotFound, &CodePage932()},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(FindTextNoCase(row.text, row.offset, row.pattern), row.expected) << row.text;
+        EXPECT_EQ(FindTextNoCase(row.text, row.offset, row.pattern, *row.codePage), row.expected)
+            << row.text;
 }
 
 // Each row: the text, where to read from, the name taken and the text left after the returned
@@ -53,6 +95,7 @@ TEST(NextPfmFileName, TakesTheRunBeforeTheFirstPfmOfALine) {
         std::string text;
         long offset;
         std::string name, rest;
+        const CodePage* codePage = &WesternCodePage();
     } rows[] = {
         {"softfonts=1\r\nsoftfont1=c:\\psfonts\\pfm\\abc.pfm,c:\\psfonts\\abc.pfb\r\nz", 0,
          "abc.pfm", "z"},
@@ -64,10 +107,15 @@ TEST(NextPfmFileName, TakesTheRunBeforeTheFirstPfmOfALine) {
         {"=" + x60.substr(3) + ".pfm", 0, x60.substr(3) + ".pfm", ""},
         {"=" + x60.substr(2) + ".pfm", 0, x60.substr(3) + ".pfm", ""},
         {"; a.pfm\r\nb.pfm", 0, "b.pfm", ""},
+        // Shift-JIS: the second byte of 0x95 0x5C is a '\', not a folder separator, and a
+        // long run is cut before a whole character.
+        {"c:\\\x95\\ab.pfm", 0, "\x95\\ab.pfm", "", &CodePage932()},
+        {"=\x83\x41" + x60.substr(4) + ".pfm", 0, x60.substr(4) + ".pfm", "", &CodePage932()},
+        {"=\x83\x41" + x60.substr(4) + ".pfm", 0, "A" + x60.substr(4) + ".pfm", ""},
     };
     for (const auto& row : rows) {
         std::string name;
-        const long next = NextPfmFileName(row.text.c_str(), row.offset, name);
+        const long next = NextPfmFileName(row.text.c_str(), row.offset, name, *row.codePage);
         ASSERT_NE(next, NotFound) << row.text;
         EXPECT_EQ(name, row.name) << row.text;
         EXPECT_EQ(row.text.substr(next), row.rest) << row.text;
@@ -77,13 +125,13 @@ TEST(NextPfmFileName, TakesTheRunBeforeTheFirstPfmOfALine) {
 TEST(NextPfmFileName, GivesOneNamePerLineAndStopsAtTheEndOrABracket) {
     const char* text = "a.pfm b.pfm\r\nsoftfonts=2\r\nC.PFM";
     std::string name = "unchanged";
-    EXPECT_EQ(NextPfmFileName(text, 0, name), 13);
+    EXPECT_EQ(NextPfmFileName(text, 0, name, WesternCodePage()), 13);
     EXPECT_EQ(name, "a.pfm");
-    EXPECT_EQ(NextPfmFileName(text, 13, name), 31);
+    EXPECT_EQ(NextPfmFileName(text, 13, name, WesternCodePage()), 31);
     EXPECT_EQ(name, "C.PFM");
-    EXPECT_EQ(NextPfmFileName(text, 31, name), NotFound);
+    EXPECT_EQ(NextPfmFileName(text, 31, name, WesternCodePage()), NotFound);
     EXPECT_EQ(name, "C.PFM");
-    EXPECT_EQ(NextPfmFileName("[x]\r\na.pfm", 0, name), NotFound);
+    EXPECT_EQ(NextPfmFileName("[x]\r\na.pfm", 0, name, WesternCodePage()), NotFound);
 }
 
 TEST(NextNameLine, ReadsOneTrimmedNamePerLine) {

@@ -36,11 +36,13 @@ TEST(RealWorldWinIni, SavingChangesOnlyTheChosenBody) {
     ASSERT_GE(files.size(), 10u) << MARLIX_REALWORLD_DIR;
     for (const std::filesystem::path& path : files) {
         const std::string file = ReadRealWorldFile(path.filename().string());
-        const std::vector<PrinterSectionRef> before = ListPrinterSections(file.c_str());
+        const std::vector<PrinterSectionRef> before =
+            ListPrinterSections(file.c_str(), WesternCodePage());
         for (std::size_t chosen = 0; chosen < before.size(); ++chosen) {
             const PrinterSectionRef& section = before[chosen];
             namesSeen.insert(section.name);
-            const WinIniRebuild result = RebuildWinIni(file, section.bodyStart, entry);
+            const WinIniRebuild result =
+                RebuildWinIni(file, section.bodyStart, entry, WesternCodePage());
             ASSERT_EQ(result.outcome, WinIniRebuildOutcome::Rebuilt) << path;
             const std::string& saved = result.text;
             EXPECT_EQ(saved.compare(0, section.bodyStart, file, 0, section.bodyStart), 0) << path;
@@ -48,7 +50,8 @@ TEST(RealWorldWinIni, SavingChangesOnlyTheChosenBody) {
             ASSERT_GE(saved.size(), tail.size());
             EXPECT_EQ(saved.substr(saved.size() - tail.size()), tail) << path;
 
-            const std::vector<PrinterSectionRef> after = ListPrinterSections(saved.c_str());
+            const std::vector<PrinterSectionRef> after =
+                ListPrinterSections(saved.c_str(), WesternCodePage());
             ASSERT_EQ(after.size(), before.size()) << path;
             for (std::size_t i = 0; i < after.size(); ++i) {
                 EXPECT_EQ(after[i].name, before[i].name) << path;

@@ -12,9 +12,9 @@ const std::string Placeholder = "ATM=placeholder\r\n";
 const std::string OneFont = "softfonts=1\r\nsoftfont1=c:\\psfonts\\pfm\\new.pfm\r\n";
 
 WinIniRebuild Save(const std::string& file, const char* section, const std::string& entry) {
-    const long body = FindPrinterSection(file.c_str(), section, AsciiNameOrder);
+    const long body = FindPrinterSection(file.c_str(), section, AsciiNameOrder, WesternCodePage());
     EXPECT_NE(body, NotFound) << section;
-    return RebuildWinIni(file, body, entry);
+    return RebuildWinIni(file, body, entry, WesternCodePage());
 }
 
 // The file is head + old body + tail; the saved file must be head, the new body, tail.

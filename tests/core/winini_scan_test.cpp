@@ -7,13 +7,15 @@
 #include <utility>
 #include <vector>
 
+#include "code_pages.h"
+
 namespace {
 
 using Found = std::vector<std::pair<std::string, long>>; // name, body start
 
-Found ScanAll(const std::string& text) {
+Found ScanAll(const std::string& text, const CodePage& codePage) {
     Found found;
-    for (const PrinterSectionRef& section : ListPrinterSections(text.c_str()))
+    for (const PrinterSectionRef& section : ListPrinterSections(text.c_str(), codePage))
         found.emplace_back(section.name, section.bodyStart);
     return found;
 }
@@ -24,6 +26,7 @@ struct ScanCase {
     const char* what;
     std::string text;
     Found expected;
+    const CodePage* codePage = &WesternCodePage();
 };
 
 // Each text ends with a valid [PostScript,LAST] header where that matters, so a row shows
@@ -71,19 +74,23 @@ const ScanCase ScanCases[] = {
     {"high bytes are allowed in a name",
      "[PostScript,\xe9\xff]\r\n",
      {{"PostScript,\xe9\xff", 17}}},
+    {"Shift-JIS: a ']' that ends a character is part of the name",
+     "[PostScript,\x83]\x83[]\r\n[PostScript,LAST]\r\n",
+     {{"PostScript,\x83]\x83[", 19}, {"PostScript,LAST", 38}},
+     &CodePage932()},
 };
 
 TEST(NextPrinterSection, FindsHeadersAndStopsAtBadOnes) {
     for (const ScanCase& row : ScanCases)
-        EXPECT_EQ(ScanAll(row.text), row.expected) << row.what;
+        EXPECT_EQ(ScanAll(row.text, *row.codePage), row.expected) << row.what;
 }
 
 TEST(NextPrinterSection, StartsAtTheGivenOffsetAndLeavesTheNameBufferAlone) {
     const std::string text = "[PostScript,A]\r\n[PostScript,B]\r\n";
     char name[PrinterSectionNameSize] = "untouched";
-    EXPECT_EQ(NextPrinterSection(text.c_str(), name, 1), 32);
+    EXPECT_EQ(NextPrinterSection(text.c_str(), name, 1, WesternCodePage()), 32);
     EXPECT_STREQ(name, "PostScript,B");
-    EXPECT_EQ(NextPrinterSection(text.c_str(), name, 32), NotFound);
+    EXPECT_EQ(NextPrinterSection(text.c_str(), name, 32, WesternCodePage()), NotFound);
     EXPECT_STREQ(name, "PostScript,B");
 }
 
@@ -107,7 +114,8 @@ TEST(FindPrinterSection, MatchesWholeNamesInAnyCaseAndTakesTheFirstDuplicate) {
         {"LPT1", NotFound},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(FindPrinterSection(text.c_str(), row.wanted, AsciiNameOrder), row.expected)
+        EXPECT_EQ(FindPrinterSection(text.c_str(), row.wanted, AsciiNameOrder, WesternCodePage()),
+                  row.expected)
             << row.wanted;
 }
 
@@ -124,7 +132,8 @@ TEST(PrinterSectionBodyEnd, EndsAtTheNextBracketOutsideAComment) {
         {"[PostScript,A]", 14, 14},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(PrinterSectionBodyEnd(row.text, row.bodyStart), row.expected) << row.text;
+        EXPECT_EQ(PrinterSectionBodyEnd(row.text, row.bodyStart, WesternCodePage()), row.expected)
+            << row.text;
 }
 
 } // namespace

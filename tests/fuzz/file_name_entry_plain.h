@@ -9,12 +9,13 @@
 #include "listfile/text_search.h"
 
 inline NextEntry NextFileNameEntryPlain(const char* fontEntryText, const char* text,
-                                        std::string& name, long offset) {
+                                        std::string& name, long offset,
+                                        const CodePage& codePage) {
     std::string pfmFileName;
-    const long next = NextPfmFileName(text, offset, pfmFileName);
+    const long next = NextPfmFileName(text, offset, pfmFileName, codePage);
     if (next == NotFound)
         return {};
-    const long found = FindTextNoCase(fontEntryText, 0, pfmFileName.c_str());
+    const long found = FindTextNoCase(fontEntryText, 0, pfmFileName.c_str(), codePage);
     if (found == NotFound) {
         name = pfmFileName;
         return {next, EntryStatus::Unmatched};

@@ -35,10 +35,10 @@ std::string ExpectedLine(const char* body, const std::string& name) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<char> text(data, data + size);
     text.resize(size + 10, '\0');
-    VectorFontList list(AsciiNameOrder);
+    VectorFontList list(AsciiNameOrder, AsciiNameKey);
     list.AddSorted("stale");
     FontCatalog catalog;
-    CatalogBuild build = BuildFontCatalog(text.data(), list, AsciiNameOrder, catalog);
+    CatalogBuild build = BuildFontCatalog(text.data(), list, catalog, WesternCodePage());
 
     if (build.outcome != CatalogOutcome::Loaded) {
         Check(list.Count() == 0 && catalog.FontEntryText.empty());

@@ -17,6 +17,8 @@
 #include "listfile/matching.h"
 #include "listfile/text_search.h"
 
+#include "../core/code_pages.h"
+
 namespace {
 
 // Catalogue lines in catalogue order, with the awkward cases: a .pfm name inside another, two
@@ -68,14 +70,16 @@ struct Lists {
     }
 };
 
-void CheckSearchAgrees(const char* catalog, const char* text, long start) {
-    const EntryTextSearch search(catalog);
+void CheckSearchAgrees(const char* catalog, const char* text, long start,
+                       const CodePage& codePage) {
+    const EntryTextSearch search(catalog, codePage);
     long plainOffset = start, indexedOffset = start;
     for (;;) {
         std::string plainName, indexedName;
-        const NextEntry plain = NextFileNameEntryPlain(catalog, text, plainName, plainOffset);
+        const NextEntry plain =
+            NextFileNameEntryPlain(catalog, text, plainName, plainOffset, codePage);
         const NextEntry indexed =
-            NextFileNameEntry(search, catalog, text, indexedName, indexedOffset);
+            NextFileNameEntry(search, catalog, text, indexedName, indexedOffset, codePage);
         if (plain.status != indexed.status)
             std::abort();
         if (plain.status == EntryStatus::End)
@@ -109,24 +113,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         return 0;
     const bool merge = data[0] & 1;
     const unsigned selectMask = data[1] | (data[0] >> 1) << 8;
+    // Text in a double-byte code page, or in the Western one.
+    const CodePage& codePage = data[0] & 2 ? CodePage932() : WesternCodePage();
     std::string input(reinterpret_cast<const char*>(data + 2), size - 2);
     input.append(10, '\0');
 
     // by .pfm file names, from the start and from a later offset as for a WIN.INI section
     {
         std::string text = input;
-        FoldText(text.data());
+        FoldText(text.data(), codePage);
         const long length = static_cast<long>(std::strlen(text.c_str()));
-        CheckSearchAgrees(Catalog, text.c_str(), 0);
-        CheckSearchAgrees(Catalog, text.c_str(), length == 0 ? 0 : data[0] % (length + 1));
-        CheckSearchAgrees(text.c_str(), Catalog, 0); // the input as a catalogue
+        CheckSearchAgrees(Catalog, text.c_str(), 0, codePage);
+        CheckSearchAgrees(Catalog, text.c_str(), length == 0 ? 0 : data[0] % (length + 1),
+                          codePage);
+        CheckSearchAgrees(text.c_str(), Catalog, 0, codePage); // the input as a catalogue
     }
     {
         Lists lists(selectMask);
         const int before = lists.selected.Count();
         std::string text = input;
         const MatchResult result =
-            MatchByFileNames(lists.atm, lists.selected, Catalog, text.data(), 0, merge);
+            MatchByFileNames(lists.atm, lists.selected, Catalog, text.data(), 0, merge, codePage);
         lists.Check(result, merge, before);
     }
     // by font names, then written in form 3 and read back to the same selection
@@ -153,7 +160,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         Lists lists(selectMask);
         std::string text = input;
         const ListRead read =
-            ReadListFileText(text.data(), lists.atm, lists.selected, Catalog, merge);
+            ReadListFileText(text.data(), lists.atm, lists.selected, Catalog, merge, codePage);
         if (read.outcome == ListReadOutcome::Read && (read.form < 1 || read.form > 3))
             std::abort();
     }

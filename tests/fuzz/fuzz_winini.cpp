@@ -43,16 +43,16 @@ void CheckSection(const std::string& file, const std::string& entry, const char*
     Check(start <= std::strlen(file.c_str()));
     Check(file.rfind("[" + std::string(name) + "]", start) != std::string::npos);
     // Duplicates: the name finds this section or an earlier one.
-    const long first = FindPrinterSection(file.c_str(), name, AsciiNameOrder);
+    const long first = FindPrinterSection(file.c_str(), name, AsciiNameOrder, WesternCodePage());
     Check(first != NotFound && first <= bodyStart);
 
-    const WinIniRebuild result = RebuildWinIni(file, bodyStart, entry);
+    const WinIniRebuild result = RebuildWinIni(file, bodyStart, entry, WesternCodePage());
     if (file.find('\0') != std::string::npos) {
         Check(result.outcome == WinIniRebuildOutcome::ZeroByteInside && result.text.empty());
         return;
     }
     const std::size_t end =
-        static_cast<std::size_t>(PrinterSectionBodyEnd(file.c_str(), bodyStart));
+        static_cast<std::size_t>(PrinterSectionBodyEnd(file.c_str(), bodyStart, WesternCodePage()));
     Check(start <= end && end <= file.size());
     Check(end == file.size() || file[end] == '[');
     Check(BodyHasNoHeader(file, start, end));
@@ -89,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     char name[PrinterSectionNameSize];
     long at = 0;
     for (int sections = 0; sections < 16; ++sections) {
-        at = NextPrinterSection(file.c_str(), name, at);
+        at = NextPrinterSection(file.c_str(), name, at, WesternCodePage());
         if (at == NotFound)
             break;
         CheckSection(file, entry, name, at);

@@ -61,6 +61,20 @@ TEST_F(MainWindowCommands, AddFontsMovesTheSelectionThenSetsTheButtonsInOrder) {
     EXPECT_EQ(toolbar->Entries(), afterAdd);
 }
 
+TEST_F(MainWindowCommands, AMoveOfSeveralFontsShowsTheSourceFromItsFirstItemAgain) {
+    DestroyMainWindow();
+    WriteAtmIni(SampleFontLines(60));
+    ASSERT_TRUE(CreateMainWindow());
+    const Names before = Items(App.AtmList);
+    SendMessageA(App.AtmList, LB_SETTOPINDEX, 40, 0);
+    SelectItems(App.AtmList, {before[50], before[52]});
+    SendMessageA(App.AtmList, LB_SETCARETINDEX, 52, FALSE);
+    Command(IDM_ADD_FONTS);
+    ASSERT_EQ(Items(App.SelectedList).size(), 2u);
+    EXPECT_EQ(SendMessageA(App.AtmList, LB_GETTOPINDEX, 0, 0), 0);
+    EXPECT_EQ(SendMessageA(App.AtmList, LB_GETCARETINDEX, 0, 0), 0);
+}
+
 TEST_F(MainWindowCommands, TheOneSelectedFontMovesWhereverTheCaretStands) {
     SelectItems(App.AtmList, {"Nimbus Roman"});
     SendMessageA(App.AtmList, LB_SETCARETINDEX, 4, FALSE);

@@ -34,7 +34,8 @@ TEST_F(WinIniTest, RealFilesChangeOnlyTheChosenSectionAndOpenBackToTheSameFonts)
     for (const std::string& path : paths) {
         const std::string original = ReadFileBytes(path);
         ASSERT_FALSE(original.empty()) << path;
-        for (const PrinterSectionRef& section : ListPrinterSections(original.c_str())) {
+        for (const PrinterSectionRef& section :
+             ListPrinterSections(original.c_str(), WesternCodePage())) {
             SCOPED_TRACE(path + " [" + section.name + "]");
             windows.Write("win.ini", original);
             SendMessageA(App.SelectedList, LB_SETSEL, TRUE, -1);
