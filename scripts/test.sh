@@ -99,11 +99,11 @@ for preset in native win32; do
     passed=$((passed + $(grep -ac ' Passed ' "build/$preset-tests.log")))
     failed=$((failed + $(grep -acE '\*\*\*Failed|\*\*\*Exception|\*\*\*Timeout|Not Run' "build/$preset-tests.log")))
 done
+# Each preset runs the suite in several parts (one per code page): their counts add up.
+sum() { grep -aoE "$1" "$2" | grep -oE '[0-9]+' | awk '{ n += $1 } END { print n + 0 }'; }
 for preset in $win32_presets; do
-    count=$(grep -aoE '\[  PASSED  \] [0-9]+' "build/$preset-tests.log" | grep -oE '[0-9]+$' | tail -n 1)
-    passed=$((passed + ${count:-0}))
-    count=$(grep -aoE '\[  FAILED  \] [0-9]+ test' "build/$preset-tests.log" | grep -oE '[0-9]+' | tail -n 1)
-    failed=$((failed + ${count:-0}))
+    passed=$((passed + $(sum '\[  PASSED  \] [0-9]+' "build/$preset-tests.log")))
+    failed=$((failed + $(sum '\[  FAILED  \] [0-9]+ test' "build/$preset-tests.log")))
 done
 if [ $smoke -eq 0 ]; then
     # gtest lists each test two spaces in, under its suite's name.
