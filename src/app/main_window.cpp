@@ -7,6 +7,7 @@
 #include "app/commands.h"
 #include "app/language_menu.h"
 #include "app/status_panel.h"
+#include "base/font_description.h"
 #include "base/language.h"
 #include "base/settings.h"
 #include "base/shell_hooks.h"
@@ -20,12 +21,8 @@ MainWindowState App;
 namespace {
 
 HFONT CreateListFont() {
-    LOGFONTA font = {};
-    font.lfHeight = 15;
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = SystemCharset();
-    font.lfPitchAndFamily = DEFAULT_PITCH | FF_SWISS;
-    lstrcpyA(font.lfFaceName, "Arial");
+    const LOGFONTA font =
+        FontDescription("Arial", 15, FW_NORMAL, SystemCharset(), DEFAULT_PITCH | FF_SWISS);
     return CreateFontIndirectA(&font);
 }
 

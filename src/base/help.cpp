@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/font_description.h"
 #include "base/instance.h"
 #include "base/language.h"
 #include "base/shell_hooks.h"
@@ -104,12 +105,8 @@ HWND CreateChild(HWND parent, const char* className, DWORD style, DWORD exStyle,
 }
 
 HFONT CreateTextFont() {
-    LOGFONTA font = {};
-    font.lfHeight = -15;
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = ANSI_CHARSET;
-    font.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
-    lstrcpyA(font.lfFaceName, "Arial");
+    const LOGFONTA font =
+        FontDescription("Arial", -15, FW_NORMAL, ANSI_CHARSET, VARIABLE_PITCH | FF_SWISS);
     return CreateFontIndirectA(&font);
 }
 

@@ -4,6 +4,7 @@
 
 #include <new>
 
+#include "base/font_description.h"
 #include "base/instance.h"
 #include "base/list_box_text.h"
 #include "controls/font_style.h"
@@ -12,11 +13,7 @@
 namespace {
 
 LOGFONTA InitialSampleFont() {
-    LOGFONTA font = {};
-    font.lfHeight = 30;
-    font.lfCharSet = DEFAULT_CHARSET;
-    lstrcpyA(font.lfFaceName, "Arial");
-    return font;
+    return FontDescription("Arial", 30, FW_DONTCARE, DEFAULT_CHARSET, DEFAULT_PITCH);
 }
 
 // Longer than any catalogue name (63 bytes); a longer item is not sampled.

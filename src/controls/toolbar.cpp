@@ -2,6 +2,7 @@
 // them between enabled and disabled for the main window.
 #include "controls/toolbar.h"
 
+#include "base/font_description.h"
 #include "base/instance.h"
 #include "controls/balloon.h"
 #include "resource.h"
@@ -23,11 +24,7 @@ constexpr ToolbarButton InitialButtons[ButtonCount] = {
 };
 
 HFONT CreateBalloonFont() {
-    LOGFONTA font = {};
-    font.lfHeight = 14;
-    font.lfWeight = FW_NORMAL;
-    font.lfPitchAndFamily = FF_SWISS;
-    lstrcpyA(font.lfFaceName, "Arial");
+    const LOGFONTA font = FontDescription("Arial", 14, FW_NORMAL, ANSI_CHARSET, FF_SWISS);
     return CreateFontIndirectA(&font);
 }
 

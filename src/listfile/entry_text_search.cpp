@@ -34,12 +34,7 @@ EntryTextSearch::EntryTextSearch(const char* text, const CodePage& codePage) : f
     long at = 0;
     while (at < length && text[at] != '[') {
         if (text[at] == ';') {
-            const char* lineFeed = std::strchr(text + at, '\n');
-            if (lineFeed == nullptr) {
-                at = length;
-                break;
-            }
-            at = static_cast<long>(lineFeed - text) + 1;
+            at = NextLineStart(text, at);
             continue;
         }
         startsSearch_[at] = true;

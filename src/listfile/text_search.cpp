@@ -8,16 +8,14 @@ bool IsBlank(unsigned char byte) {
     return byte <= 0x20;
 }
 
-// Offset just after the line feed that ends the line holding offset, or the offset of the
-// terminating zero when the text ends first.
+} // namespace
+
 long NextLineStart(const char* text, long offset) {
     const char* lineFeed = std::strchr(text + offset, '\n');
     if (lineFeed == nullptr)
         return offset + static_cast<long>(std::strlen(text + offset));
     return static_cast<long>(lineFeed - text) + 1;
 }
-
-} // namespace
 
 void FoldText(char* text, const CodePage& codePage) {
     while (*text != '\0') {
@@ -44,10 +42,7 @@ long FindTextNoCase(const char* text, long offset, const char* pattern, const Co
         if (byte == 0 || byte == '[')
             return NotFound;
         if (byte == ';') {
-            const char* lineFeed = std::strchr(text + at, '\n');
-            if (lineFeed == nullptr)
-                return NotFound;
-            at = static_cast<long>(lineFeed - text) + 1;
+            at = NextLineStart(text, at); // at the end of the text, the zero stops the search
             continue;
         }
         const long length = twoByte ? static_cast<long>(codePage.CharLength(text + at)) : 1;
@@ -100,10 +95,7 @@ long NextNameLine(const char* text, std::string& name, long offset) {
         if (bytes[at] == 0)
             return NotFound;
         if (bytes[at] == ';') {
-            const char* lineFeed = std::strchr(text + at, '\n');
-            if (lineFeed == nullptr)
-                return NotFound;
-            at = static_cast<long>(lineFeed - text) + 1;
+            at = NextLineStart(text, at);
         } else if (IsBlank(bytes[at])) {
             ++at;
         } else {

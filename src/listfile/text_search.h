@@ -18,6 +18,10 @@ constexpr long MaxNameLineLength = 64;
 // folds the text the same way.
 void FoldText(char* text, const CodePage& codePage);
 
+// Offset just after the line feed that ends the line holding offset, or the offset of the
+// terminating zero when the text ends first. A comment is passed this way.
+long NextLineStart(const char* text, long offset);
+
 // Searches text from offset for pattern, folding the text (not the pattern, so the pattern must
 // be given folded). The search starts only at the first byte of a character. A '[' or the end of
 // text stops the search; a ';' skips to just after the next line feed. Inside a comparison '['

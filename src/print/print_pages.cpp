@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "base/font_description.h"
 #include "base/list_box_text.h"
 #include "base/system_code_page.h"
 #include "listfile/list_file.h"
@@ -15,13 +16,9 @@ namespace {
 class Font {
   public:
     Font(LONG height, BYTE italic, BYTE pitchAndFamily, const char* face) {
-        LOGFONTA font = {};
-        font.lfHeight = height;
-        font.lfWeight = FW_NORMAL;
+        // The names are in the system's code page.
+        LOGFONTA font = FontDescription(face, height, FW_NORMAL, SystemCharset(), pitchAndFamily);
         font.lfItalic = italic;
-        font.lfCharSet = SystemCharset(); // the names are in the system's code page
-        font.lfPitchAndFamily = pitchAndFamily;
-        lstrcpynA(font.lfFaceName, face, LF_FACESIZE);
         handle_ = CreateFontIndirectA(&font);
     }
     ~Font() {
