@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/ascii.h"
+
 namespace {
 
 // Lower-case letter without its accent, for searching (code page 1252).
@@ -10,8 +12,8 @@ char FoldLetter(unsigned char c) {
     static const char accented[] = // 0xC0 to 0xFF
         "aaaaaaaceeeeiiiidnooooo\xD7ouuuuy\xDE\xDF"
         "aaaaaaaceeeeiiiidnooooo\xF7ouuuuy\xFEy";
-    if (c >= 'A' && c <= 'Z')
-        return static_cast<char>(c - 'A' + 'a');
+    if (c < 0x80)
+        return static_cast<char>(AsciiLower(c));
     if (c >= 0xC0)
         return accented[c - 0xC0];
     switch (c) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/ascii.h"
+
 int VectorFontList::AddSorted(const char* name) {
     // The items are always sorted, so the first one that does not compare below the name is
     // found by halving.
@@ -57,10 +59,8 @@ int AsciiNameOrder(const char* a, const char* b) {
                 return 0;
             continue;
         }
-        if (ca >= 'A' && ca <= 'Z')
-            ca += 32;
-        if (cb >= 'A' && cb <= 'Z')
-            cb += 32;
+        ca = AsciiLower(ca);
+        cb = AsciiLower(cb);
         if (ca != cb || ca == 0)
             return ca - cb;
     }
@@ -69,7 +69,6 @@ int AsciiNameOrder(const char* a, const char* b) {
 std::string AsciiNameKey(const char* name) {
     std::string key = name;
     for (char& c : key)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c + 32);
+        c = static_cast<char>(AsciiLower(c));
     return key;
 }
