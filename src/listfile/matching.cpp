@@ -64,8 +64,6 @@ class ExactNames {
             }
         return -1;
     }
-    // Every item's name, by index.
-    const std::vector<std::string>& Names() const { return names_; }
 
   private:
     std::vector<std::string> names_;
@@ -107,7 +105,7 @@ MatchResult RunMatch(FontList& atmList, FontList& selectedList, bool merge, long
                         found.push_back(index);
                 }
             }
-            result.movedCount = MoveItems(selectedList, atmList, found, &atmNames.Names());
+            result.movedCount = MoveItems(selectedList, atmList, found);
             listsTookAll = result.movedCount == static_cast<int>(found.size());
         }
         if (!listsTookAll)
