@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "catalog/font_catalog.h"
+#include "catalog/font_list_speed.h"
 #include "catalog/list_transfer.h"
 #include "listfile/text_search.h"
 
