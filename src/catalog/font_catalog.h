@@ -2,11 +2,14 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "base/code_page.h"
 #include "catalog/font_list.h"
+
+class EntryTextSearch;
 
 constexpr int MaxCatalogFonts = 1001;
 constexpr int MaxFontNameLength = 63; // bytes, without the terminator
@@ -18,6 +21,9 @@ struct FontCatalog {
     std::string FontEntryText;
     unsigned long CatalogFontCount = 0;
     bool Loaded = false;
+    // The search of FontEntryText by .pfm file name, made at the first match by file names (in
+    // that match's code page) and freed with the catalogue.
+    mutable std::shared_ptr<const EntryTextSearch> FileNameSearch;
 };
 
 enum class CatalogOutcome {

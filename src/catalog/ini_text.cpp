@@ -57,11 +57,13 @@ long FindSection(const char* text, const char* name, long start, const CodePage&
     }
 }
 
-long MeasureSection(char* text, long start, MeasureMode mode, const CodePage& codePage) {
-    long end = FindTerminator(text, start, codePage);
-    if (mode == MeasureMode::Keep)
-        return text[end] == '[' ? end - start + 1 : NotFound;
+long MeasureSection(const char* text, long start, const CodePage& codePage) {
+    const long end = FindTerminator(text, start, codePage);
+    return text[end] == '[' ? end - start + 1 : NotFound;
+}
 
+long TrimSection(char* text, long start, const CodePage& codePage) {
+    const long end = FindTerminator(text, start, codePage);
     // Trailing blank lines go; the last line that holds text stays whole with its line end,
     // even when the '[' that ended the run stands inside it.
     long last = end;
@@ -83,7 +85,7 @@ long ExtractFontsSection(char* text, const CodePage& codePage) {
     long name = FindSection(text, "Fonts]", 0, codePage);
     if (name == NotFound)
         return 0;
-    long measured = MeasureSection(text, name, MeasureMode::Trim, codePage);
+    long measured = TrimSection(text, name, codePage);
     const void* lf = std::memchr(text + name, '\n', static_cast<size_t>(measured - 1));
     if (!lf)
         return 0;

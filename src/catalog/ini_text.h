@@ -14,17 +14,16 @@
 
 constexpr long NotFound = -2;
 
-enum class MeasureMode { Keep, Trim };
-
 // Offset just after the '[' whose following bytes equal name (which carries its ']',
 // e.g. "Fonts]"), searching from start; case-sensitive.
 long FindSection(const char* text, const char* name, long start, const CodePage& codePage);
-// Keep: bytes from start through the next '[' outside a comment, or -2 at the end of text.
-// Trim: cuts the text after the line that holds the last byte above 32 before that '[' (or the
-// end) and returns the length through that line end plus one; when the text ends before that
-// line end, nothing is cut and the length to the end plus one is returned. A run of nothing but
+// Bytes from start through the next '[' outside a comment, or -2 at the end of text.
+long MeasureSection(const char* text, long start, const CodePage& codePage);
+// Cuts the text after the line that holds the last byte above 32 before that next '[' (or the end)
+// and returns the length through that line end plus one; when the text ends before that line
+// end, nothing is cut and the length to the end plus one is returned. A run of nothing but
 // blanks is cut at start (returns 1).
-long MeasureSection(char* text, long start, MeasureMode mode, const CodePage& codePage);
+long TrimSection(char* text, long start, const CodePage& codePage);
 // Reduces a whole INI text in place to the body of its [Fonts] section; returns the body length
 // plus one, or 0 when there is no usable [Fonts] section.
 long ExtractFontsSection(char* text, const CodePage& codePage);

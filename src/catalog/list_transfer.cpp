@@ -4,6 +4,7 @@
 #include <string>
 
 #include "catalog/font_catalog.h"
+#include "catalog/font_list_speed.h"
 
 namespace {
 
@@ -13,15 +14,11 @@ struct MovingItem {
     std::string name;
 };
 
-std::vector<MovingItem> InTurnOrder(const FontList& source, const std::vector<int>& indexes,
-                                    const std::vector<std::string>* sourceNames) {
+std::vector<MovingItem> InTurnOrder(const FontList& source, const std::vector<int>& indexes) {
     std::vector<MovingItem> items;
     items.reserve(indexes.size());
-    for (size_t turn = 0; turn < indexes.size(); ++turn) {
-        const int index = indexes[turn];
-        items.push_back({index, static_cast<int>(turn),
-                         sourceNames ? (*sourceNames)[index] : source.Text(index)});
-    }
+    for (size_t turn = 0; turn < indexes.size(); ++turn)
+        items.push_back({indexes[turn], static_cast<int>(turn), source.Text(indexes[turn])});
     return items;
 }
 
@@ -102,11 +99,10 @@ int MoveManyFonts(FontList& destination, FontList& source) {
 
 } // namespace
 
-int MoveItems(FontList& destination, FontList& source, const std::vector<int>& indexes,
-              const std::vector<std::string>* sourceNames) {
+int MoveItems(FontList& destination, FontList& source, const std::vector<int>& indexes) {
     if (indexes.empty())
         return 0;
-    std::vector<MovingItem> moving = InTurnOrder(source, indexes, sourceNames);
+    std::vector<MovingItem> moving = InTurnOrder(source, indexes);
     std::vector<int> places;
     const bool merged =
         ToDestinationOrder(source, moving) && MergePlaces(destination, moving, places);

@@ -14,7 +14,5 @@ int MoveSelectedFonts(FontList& destination, FontList& source);
 // Moves the source's items at indexes (each named once, in the order a move one by one would
 // take them) into destination, leaving both exactly as adding each name with AddSorted and then
 // deleting it from the source would, with one list read and no sorted insert. Names the
-// destination refuses stay in the source. Returns how many moved. sourceNames, when given,
-// holds the text of every source item, so that the source is not read again.
-int MoveItems(FontList& destination, FontList& source, const std::vector<int>& indexes,
-              const std::vector<std::string>* sourceNames = nullptr);
+// destination refuses stay in the source. Returns how many moved.
+int MoveItems(FontList& destination, FontList& source, const std::vector<int>& indexes);

@@ -31,8 +31,7 @@ bool ReadFontsBody(HWND owner, const MainLists& lists, char* text, bool merge) {
     ListRead body;
     {
         WaitCursor wait;
-        body = ReadListBody(text, atmList, selectedList, lists.catalog.FontEntryText, merge,
-                            SystemCodePage());
+        body = ReadListBody(text, atmList, selectedList, lists.catalog, merge, SystemCodePage());
     }
     if (!ShowMatchOutcome(owner, body.match))
         return false;

@@ -9,14 +9,13 @@ std::string ListFileText(const std::string& entryText) {
 }
 
 ListRead ReadListBody(char* body, FontList& atmList, FontList& selectedList,
-                      const std::string& fontEntryText, bool merge, const CodePage& codePage) {
+                      const FontCatalog& catalog, bool merge, const CodePage& codePage) {
     ListRead read;
     const bool byFileNames = FindTextNoCase(body, 0, ".pfm", codePage) != NotFound;
     if (byFileNames)
-        read.match =
-            MatchByFileNames(atmList, selectedList, fontEntryText, body, 0, merge, codePage);
+        read.match = MatchByFileNames(atmList, selectedList, catalog, body, 0, merge, codePage);
     else
-        read.match = MatchByFontNames(atmList, selectedList, fontEntryText, body, merge);
+        read.match = MatchByFontNames(atmList, selectedList, catalog, body, merge);
 
     if (read.match.outcome == MatchOutcome::NoMemory)
         read.outcome = ListReadOutcome::NoMemory;
@@ -37,8 +36,8 @@ ListRead ReadListBody(char* body, FontList& atmList, FontList& selectedList,
 }
 
 ListRead ReadListFileText(char* text, FontList& atmList, FontList& selectedList,
-                          const std::string& fontEntryText, bool merge, const CodePage& codePage) {
+                          const FontCatalog& catalog, bool merge, const CodePage& codePage) {
     if (ExtractFontsSection(text, codePage) == 0)
         return {};
-    return ReadListBody(text, atmList, selectedList, fontEntryText, merge, codePage);
+    return ReadListBody(text, atmList, selectedList, catalog, merge, codePage);
 }

@@ -29,9 +29,9 @@ struct ListRead {
 // Without merge the SelectedList is emptied into the AtmList first. Messages, the dialog and the
 // title are the caller's.
 ListRead ReadListFileText(char* text, FontList& atmList, FontList& selectedList,
-                          const std::string& fontEntryText, bool merge, const CodePage& codePage);
+                          const FontCatalog& catalog, bool merge, const CodePage& codePage);
 
 // The same for a text already cut to its [Fonts] body (what ReadListFileText does after
 // ExtractFontsSection).
 ListRead ReadListBody(char* body, FontList& atmList, FontList& selectedList,
-                      const std::string& fontEntryText, bool merge, const CodePage& codePage);
+                      const FontCatalog& catalog, bool merge, const CodePage& codePage);

@@ -64,8 +64,8 @@ bool MatchSectionFonts(HWND owner, const MainLists& lists, char* text, long star
     MatchResult result;
     {
         WaitCursor wait;
-        result = MatchByFileNames(atmList, selectedList, lists.catalog.FontEntryText, text, start,
-                                  false, SystemCodePage());
+        result = MatchByFileNames(atmList, selectedList, lists.catalog, text, start, false,
+                                  SystemCodePage());
     }
     return ShowMatchOutcome(owner, result);
 }

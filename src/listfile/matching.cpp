@@ -5,6 +5,8 @@
 #include <numeric>
 #include <utility>
 
+#include "catalog/font_catalog.h"
+#include "catalog/font_list_speed.h"
 #include "catalog/list_transfer.h"
 #include "listfile/text_search.h"
 
@@ -63,8 +65,6 @@ class ExactNames {
             }
         return -1;
     }
-    // Every item's name, by index.
-    const std::vector<std::string>& Names() const { return names_; }
 
   private:
     std::vector<std::string> names_;
@@ -106,7 +106,7 @@ MatchResult RunMatch(FontList& atmList, FontList& selectedList, bool merge, long
                         found.push_back(index);
                 }
             }
-            result.movedCount = MoveItems(selectedList, atmList, found, &atmNames.Names());
+            result.movedCount = MoveItems(selectedList, atmList, found);
             listsTookAll = result.movedCount == static_cast<int>(found.size());
         }
         if (!listsTookAll)
@@ -116,20 +116,11 @@ MatchResult RunMatch(FontList& atmList, FontList& selectedList, bool merge, long
     return result;
 }
 
-// The search over a catalogue, made at its first match and kept for the next ones while the
-// catalogue's text stays the same (it never changes while the catalogue is loaded).
-const EntryTextSearch& SearchOf(const std::string& fontEntryText, const CodePage& codePage) {
-    static std::string madeFor;
-    static CodePage madeForCodePage;
-    static std::unique_ptr<EntryTextSearch> search;
-    if (!search || madeFor != fontEntryText || madeForCodePage.leadByte != codePage.leadByte ||
-        madeForCodePage.lower != codePage.lower) {
-        search.reset();
-        madeFor = fontEntryText;
-        madeForCodePage = codePage;
-        search = std::make_unique<EntryTextSearch>(fontEntryText.c_str(), codePage);
-    }
-    return *search;
+const EntryTextSearch& SearchOf(const FontCatalog& catalog, const CodePage& codePage) {
+    if (!catalog.FileNameSearch)
+        catalog.FileNameSearch =
+            std::make_shared<const EntryTextSearch>(catalog.FontEntryText.c_str(), codePage);
+    return *catalog.FileNameSearch;
 }
 
 } // namespace
@@ -154,20 +145,20 @@ NextEntry NextFontNameEntry(const EntryLineIndex& catalog, const char* text, std
     return {next, EntryStatus::Found};
 }
 
-MatchResult MatchByFileNames(FontList& atmList, FontList& selectedList,
-                             const std::string& fontEntryText, char* text, long start, bool merge,
-                             const CodePage& codePage) {
+MatchResult MatchByFileNames(FontList& atmList, FontList& selectedList, const FontCatalog& catalog,
+                             char* text, long start, bool merge, const CodePage& codePage) {
     FoldText(text, codePage);
-    const EntryTextSearch& catalog = SearchOf(fontEntryText, codePage);
+    const EntryTextSearch& search = SearchOf(catalog, codePage);
+    const char* fontEntryText = catalog.FontEntryText.c_str();
     return RunMatch(atmList, selectedList, merge, start, [&](std::string& name, long offset) {
-        return NextFileNameEntry(catalog, fontEntryText.c_str(), text, name, offset, codePage);
+        return NextFileNameEntry(search, fontEntryText, text, name, offset, codePage);
     });
 }
 
-MatchResult MatchByFontNames(FontList& atmList, FontList& selectedList,
-                             const std::string& fontEntryText, const char* text, bool merge) {
-    const EntryLineIndex catalog(fontEntryText.c_str());
+MatchResult MatchByFontNames(FontList& atmList, FontList& selectedList, const FontCatalog& catalog,
+                             const char* text, bool merge) {
+    const EntryLineIndex lines(catalog.FontEntryText.c_str());
     return RunMatch(atmList, selectedList, merge, 0, [&](std::string& name, long offset) {
-        return NextFontNameEntry(catalog, text, name, offset);
+        return NextFontNameEntry(lines, text, name, offset);
     });
 }

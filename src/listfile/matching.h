@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "catalog/font_catalog.h"
 #include "catalog/font_list.h"
 #include "catalog/ini_text.h"
 #include "listfile/entry_text_search.h"
@@ -57,9 +58,8 @@ struct MatchResult {
 // WIN.INI). Without merge, the SelectedList is
 // first emptied into the AtmList. A font that is no longer in the AtmList (already selected, or
 // named twice) is dropped silently.
-MatchResult MatchByFileNames(FontList& atmList, FontList& selectedList,
-                             const std::string& fontEntryText, char* text, long start, bool merge,
-                             const CodePage& codePage);
+MatchResult MatchByFileNames(FontList& atmList, FontList& selectedList, const FontCatalog& catalog,
+                             char* text, long start, bool merge, const CodePage& codePage);
 // Reads the text by font names, one per line, from its start; otherwise as MatchByFileNames.
-MatchResult MatchByFontNames(FontList& atmList, FontList& selectedList,
-                             const std::string& fontEntryText, const char* text, bool merge);
+MatchResult MatchByFontNames(FontList& atmList, FontList& selectedList, const FontCatalog& catalog,
+                             const char* text, bool merge);

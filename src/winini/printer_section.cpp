@@ -32,9 +32,7 @@ long FindPrinterSection(const char* text, const char* wanted, NameOrder equal,
 }
 
 long PrinterSectionBodyEnd(const char* text, long bodyStart, const CodePage& codePage) {
-    // Keep mode only reads the text.
-    const long length =
-        MeasureSection(const_cast<char*>(text), bodyStart, MeasureMode::Keep, codePage);
+    const long length = MeasureSection(text, bodyStart, codePage);
     if (length != NotFound)
         return bodyStart + length - 1;
     long end = bodyStart;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "catalog/font_catalog.h"
 #include "catalog/vector_font_list.h"
 
 using Names = std::vector<std::string>;
@@ -41,12 +42,14 @@ inline std::string ReadRealWorldFile(const std::string& name) {
 }
 
 struct TestCatalog {
-    std::string fontEntryText;
+    FontCatalog catalog;
+    const std::string& fontEntryText = catalog.FontEntryText;
     VectorFontList atmList{AsciiNameOrder};
     VectorFontList selectedList{AsciiNameOrder};
 
     // entryText holds complete "name=files" lines in catalogue order.
-    explicit TestCatalog(std::string entryText) : fontEntryText(std::move(entryText)) {
+    explicit TestCatalog(std::string entryText) {
+        catalog.FontEntryText = std::move(entryText);
         for (size_t line = 0; line < fontEntryText.size();) {
             const size_t equals = fontEntryText.find('=', line);
             if (equals == std::string::npos)

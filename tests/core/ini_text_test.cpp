@@ -49,7 +49,7 @@ TEST(FindSection, FindsHeaderOutsideCommentsByExactName) {
         EXPECT_EQ(FindSection(c.text, c.name, c.start, *c.codePage), c.expected) << c.text;
 }
 
-TEST(MeasureSection, KeepCountsThroughNextHeaderOutsideComments) {
+TEST(MeasureSection, CountsThroughNextHeaderOutsideComments) {
     const SectionCase cases[] = {
         {"abc[x", nullptr, 0, 4},
         {"a;[b\r\nc[", nullptr, 0, 8},
@@ -61,9 +61,8 @@ TEST(MeasureSection, KeepCountsThroughNextHeaderOutsideComments) {
     };
     for (const SectionCase& c : cases) {
         std::vector<char> text = Buffer(c.text);
-        EXPECT_EQ(MeasureSection(text.data(), c.start, MeasureMode::Keep, *c.codePage), c.expected)
-            << c.text;
-        EXPECT_EQ(std::string(text.data()), c.text) << "keep mode must not write";
+        EXPECT_EQ(MeasureSection(text.data(), c.start, *c.codePage), c.expected) << c.text;
+        EXPECT_EQ(std::string(text.data()), c.text) << "measuring must not write";
     }
 }
 
@@ -74,7 +73,7 @@ struct TrimCase {
     const CodePage* codePage = &WesternCodePage();
 };
 
-TEST(MeasureSection, TrimDropsTrailingBlankLinesAndKeepsLastLineWhole) {
+TEST(TrimSection, DropsTrailingBlankLinesAndKeepsLastLineWhole) {
     const TrimCase cases[] = {
         {"Fonts]\r\nA=1\r\n\r\n  \r\n[X]\r\n", 14, "Fonts]\r\nA=1\r\n"},
         {"Fonts]\nA=1\n\n[X]", 12, "Fonts]\nA=1\n"},
@@ -89,8 +88,7 @@ TEST(MeasureSection, TrimDropsTrailingBlankLinesAndKeepsLastLineWhole) {
     };
     for (const TrimCase& c : cases) {
         std::vector<char> text = Buffer(c.text);
-        EXPECT_EQ(MeasureSection(text.data(), 0, MeasureMode::Trim, *c.codePage), c.expected)
-            << c.text;
+        EXPECT_EQ(TrimSection(text.data(), 0, *c.codePage), c.expected) << c.text;
         EXPECT_EQ(std::string(text.data()), c.left) << c.text;
     }
 }

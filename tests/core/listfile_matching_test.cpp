@@ -10,13 +10,12 @@ namespace {
 
 MatchResult ByFileNames(TestCatalog& fonts, std::string text, bool merge = false, long start = 0,
                         const CodePage& codePage = WesternCodePage()) {
-    return MatchByFileNames(fonts.atmList, fonts.selectedList, fonts.fontEntryText, text.data(),
-                            start, merge, codePage);
+    return MatchByFileNames(fonts.atmList, fonts.selectedList, fonts.catalog, text.data(), start,
+                            merge, codePage);
 }
 
 MatchResult ByFontNames(TestCatalog& fonts, const std::string& text, bool merge = false) {
-    return MatchByFontNames(fonts.atmList, fonts.selectedList, fonts.fontEntryText, text.c_str(),
-                            merge);
+    return MatchByFontNames(fonts.atmList, fonts.selectedList, fonts.catalog, text.c_str(), merge);
 }
 
 } // namespace
@@ -76,8 +75,8 @@ TEST(MatchByFileNames, ReadsAPrinterSectionFromItsStartAndLowersTheText) {
     std::string winIni = "[PostScript,LPT1]\r\nsoftfonts=1\r\nsoftfont1=C:\\B.PFM\r\n"
                          "[PostScript,LPT2]\r\nsoftfont1=c:\\c.pfm\r\n";
     const long start = static_cast<long>(winIni.find("softfonts"));
-    MatchByFileNames(fonts.atmList, fonts.selectedList, fonts.fontEntryText, winIni.data(), start,
-                     false, WesternCodePage());
+    MatchByFileNames(fonts.atmList, fonts.selectedList, fonts.catalog, winIni.data(), start, false,
+                     WesternCodePage());
     EXPECT_EQ(fonts.selectedList.Names(), Names{"B"});
     EXPECT_EQ(winIni.substr(0, 17), "[postscript,lpt1]");
 }
@@ -153,8 +152,8 @@ TEST(Matching, StopsWithoutLosingAFontWhenAListIsFull) {
     TestCatalog fonts("A=a.pfm\r\nB=b.pfm\r\nC=c.pfm\r\n");
     FullFontList selected(1);
     std::string text = "a.pfm\r\nb.pfm\r\nc.pfm\r\n";
-    const MatchResult result = MatchByFileNames(fonts.atmList, selected, fonts.fontEntryText,
-                                                text.data(), 0, false, WesternCodePage());
+    const MatchResult result = MatchByFileNames(fonts.atmList, selected, fonts.catalog, text.data(),
+                                                0, false, WesternCodePage());
     EXPECT_EQ(result.outcome, MatchOutcome::NoMemory);
     EXPECT_EQ(selected.Names(), Names{"A"});
     EXPECT_EQ(fonts.atmList.Names(), (Names{"B", "C"}));

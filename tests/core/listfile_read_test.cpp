@@ -11,14 +11,14 @@ namespace {
 const char* const Catalog = "A=c:\\psfonts\\pfm\\a.pfm\r\nB=c:\\psfonts\\pfm\\b.pfm\r\n";
 
 ListRead ReadBody(TestCatalog& fonts, std::string body, bool merge = false) {
-    return ReadListBody(body.data(), fonts.atmList, fonts.selectedList, fonts.fontEntryText, merge,
+    return ReadListBody(body.data(), fonts.atmList, fonts.selectedList, fonts.catalog, merge,
                         WesternCodePage());
 }
 
 ListRead ReadFile(TestCatalog& fonts, std::string file, bool merge = false) {
     file.append(10, '\0');
-    return ReadListFileText(file.data(), fonts.atmList, fonts.selectedList, fonts.fontEntryText,
-                            merge, WesternCodePage());
+    return ReadListFileText(file.data(), fonts.atmList, fonts.selectedList, fonts.catalog, merge,
+                            WesternCodePage());
 }
 
 // The catalogue a real ATM.INI gives; with sjis, its Japanese face names are the Shift-JIS

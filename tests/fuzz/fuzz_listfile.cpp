@@ -117,6 +117,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     const CodePage& codePage = data[0] & 2 ? CodePage932() : WesternCodePage();
     std::string input(reinterpret_cast<const char*>(data + 2), size - 2);
     input.append(10, '\0');
+    // A catalogue of its own for each input: its search is made in the input's code page.
+    FontCatalog catalog;
+    catalog.FontEntryText = Catalog;
 
     // by .pfm file names, from the start and from a later offset as for a WIN.INI section
     {
@@ -133,7 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         const int before = lists.selected.Count();
         std::string text = input;
         const MatchResult result =
-            MatchByFileNames(lists.atm, lists.selected, Catalog, text.data(), 0, merge, codePage);
+            MatchByFileNames(lists.atm, lists.selected, catalog, text.data(), 0, merge, codePage);
         lists.Check(result, merge, before);
     }
     // by font names, then written in form 3 and read back to the same selection
@@ -141,13 +144,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         Lists lists(selectMask);
         const int before = lists.selected.Count();
         const MatchResult result =
-            MatchByFontNames(lists.atm, lists.selected, Catalog, input.c_str(), merge);
+            MatchByFontNames(lists.atm, lists.selected, catalog, input.c_str(), merge);
         lists.Check(result, merge, before);
         CheckNames(result.unmatched);
         std::vector<std::string> chosen = lists.selected.Names();
         const EntryText entry = BuildEntryText(lists.selected, Catalog, FontNameOnlyForm);
         Lists again(0);
-        MatchByFontNames(again.atm, again.selected, Catalog, entry.text.c_str(), false);
+        MatchByFontNames(again.atm, again.selected, catalog, entry.text.c_str(), false);
         // names that differ only in case may come back in the other order
         std::vector<std::string> read = again.selected.Names();
         std::sort(chosen.begin(), chosen.end());
@@ -160,7 +163,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         Lists lists(selectMask);
         std::string text = input;
         const ListRead read =
-            ReadListFileText(text.data(), lists.atm, lists.selected, Catalog, merge, codePage);
+            ReadListFileText(text.data(), lists.atm, lists.selected, catalog, merge, codePage);
         if (read.outcome == ListReadOutcome::Read && (read.form < 1 || read.form > 3))
             std::abort();
     }
