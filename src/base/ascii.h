@@ -1,5 +1,5 @@
-// Letter case of plain ASCII, for text whose letters are ASCII whatever the code page (file-name
-// stems, help keywords) or as a stand-in order in tests.
+// Letter case of plain ASCII: for telling plain-ASCII names apart quickly, for the help's search
+// of its own English and Spanish words, and for the stand-in order of the tests.
 #pragma once
 
 constexpr int AsciiLower(int c) {

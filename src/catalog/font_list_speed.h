@@ -1,6 +1,7 @@
 // Ways to compare and change many items of a FontList without asking the list for each one.
 #pragma once
 
+#include "base/ascii.h"
 #include "catalog/font_list.h"
 
 // Whether the name holds printable ASCII only.
@@ -17,11 +18,10 @@ inline bool IsPlainAscii(const char* name) {
 inline int NamesCompareEqual(const FontList& list, const char* a, const char* b) {
     if (IsPlainAscii(a) && IsPlainAscii(b)) {
         for (const char *x = a, *y = b;; ++x, ++y) {
-            const char p = *x >= 'A' && *x <= 'Z' ? static_cast<char>(*x + 32) : *x;
-            const char q = *y >= 'A' && *y <= 'Z' ? static_cast<char>(*y + 32) : *y;
+            const int p = AsciiLower(*x), q = AsciiLower(*y);
             if (p != q)
                 return 0;
-            if (p == '\0')
+            if (p == 0)
                 break;
         }
     }
