@@ -14,11 +14,11 @@ struct MovingItem {
     std::string name;
 };
 
-std::vector<MovingItem> InTurnOrder(const FontList& source, const std::vector<int>& indexes) {
+std::vector<MovingItem> InTurnOrder(const std::vector<NamedItem>& named) {
     std::vector<MovingItem> items;
-    items.reserve(indexes.size());
-    for (size_t turn = 0; turn < indexes.size(); ++turn)
-        items.push_back({indexes[turn], static_cast<int>(turn), source.Text(indexes[turn])});
+    items.reserve(named.size());
+    for (size_t turn = 0; turn < named.size(); ++turn)
+        items.push_back({named[turn].index, static_cast<int>(turn), named[turn].name});
     return items;
 }
 
@@ -100,9 +100,17 @@ int MoveManyFonts(FontList& destination, FontList& source) {
 } // namespace
 
 int MoveItems(FontList& destination, FontList& source, const std::vector<int>& indexes) {
-    if (indexes.empty())
+    std::vector<NamedItem> named;
+    named.reserve(indexes.size());
+    for (int index : indexes)
+        named.push_back({index, source.Text(index)});
+    return MoveNamedItems(destination, source, named);
+}
+
+int MoveNamedItems(FontList& destination, FontList& source, const std::vector<NamedItem>& items) {
+    if (items.empty())
         return 0;
-    std::vector<MovingItem> moving = InTurnOrder(source, indexes);
+    std::vector<MovingItem> moving = InTurnOrder(items);
     std::vector<int> places;
     const bool merged =
         ToDestinationOrder(source, moving) && MergePlaces(destination, moving, places);

@@ -16,3 +16,12 @@ int MoveSelectedFonts(FontList& destination, FontList& source);
 // deleting it from the source would, with one list read and no sorted insert. Names the
 // destination refuses stay in the source. Returns how many moved.
 int MoveItems(FontList& destination, FontList& source, const std::vector<int>& indexes);
+
+// A source item to move, with its name as the source holds it.
+struct NamedItem {
+    int index;
+    std::string name;
+};
+
+// MoveItems for a caller that already holds the names: the source is not read.
+int MoveNamedItems(FontList& destination, FontList& source, const std::vector<NamedItem>& items);

@@ -91,7 +91,7 @@ MatchResult RunMatch(FontList& atmList, FontList& selectedList, bool merge, long
         if (listsTookAll) {
             // The text names the fonts in its own order; they move together once it is read.
             ExactNames atmNames(atmList);
-            std::vector<int> found;
+            std::vector<NamedItem> found;
             std::string name;
             for (long offset = start;;) {
                 const NextEntry entry = takeEntry(name, offset);
@@ -103,10 +103,10 @@ MatchResult RunMatch(FontList& atmList, FontList& selectedList, bool merge, long
                 } else {
                     const int index = atmNames.Take(name);
                     if (index >= 0)
-                        found.push_back(index);
+                        found.push_back({index, name}); // the item is spelled exactly so
                 }
             }
-            result.movedCount = MoveItems(selectedList, atmList, found);
+            result.movedCount = MoveNamedItems(selectedList, atmList, found);
             listsTookAll = result.movedCount == static_cast<int>(found.size());
         }
         if (!listsTookAll)
