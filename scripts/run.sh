@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Builds marlix32.exe (the i686 build users get; the x86_64 build of the same program where this
 # host's wine cannot start 32-bit programs, as it then says) and runs it under wine on the demo
-# Windows directory (demo/atm.ini and demo/win.ini, installed into build/wine-run the first time, with
-# --reset, or when the prefix is made again for a changed wine). Any further argument is passed
-# to the program (a list file). Without a display it runs under Xvfb for a few seconds and saves
-# a screenshot to build/screenshot.png. When the program ends or shows no window within 30 s, it
-# says so and exits non-zero.
+# Windows directory (demo/atm.ini and demo/win.ini, installed into build/wine-run the first time,
+# with --reset, or when the prefix is made again for a changed wine). Any further argument is
+# passed to the program (a list file). Without a display it runs under Xvfb for a few seconds and
+# saves a screenshot to build/screenshot.png. When the program ends or shows no window within
+# 30 s, it says so and exits non-zero.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 cd "$here/.."
@@ -20,8 +20,8 @@ loader=$WINE32
 if ! wine_runs_i686; then
     preset=win64
     loader=$WINE64
-    echo "run.sh: running the x86_64 build (build/win64/marlix32.exe), not the i686 one users get," \
-        "because $(wine_i686_reason)"
+    echo "run.sh: running the x86_64 build (build/win64/marlix32.exe), not the i686 one users" \
+        "get, because $(wine_i686_reason)"
 fi
 log="$root/build/run-build.log"
 { cmake --preset $preset && cmake --build --preset $preset -j2 --target marlix32; } >"$log" 2>&1 \
