@@ -13,6 +13,6 @@ set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# The original Pentium and the K6 have no CMOV, FCOMI or SSE: code for i586, tuned for today.
-set(CMAKE_C_FLAGS_INIT "-march=i586 -mtune=generic")
-set(CMAKE_CXX_FLAGS_INIT "-march=i586 -mtune=generic")
+# The 486 has no CMPXCHG8B, RDTSC, CMOV, FCOMI or SSE: code for i486, tuned for today.
+set(CMAKE_C_FLAGS_INIT "-march=i486 -mtune=generic")
+set(CMAKE_CXX_FLAGS_INIT "-march=i486 -mtune=generic")

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Fails when the shipped exe holds an instruction the original Pentium (i586) lacks.
+"""Fails when the shipped exe holds an instruction the 486 lacks.
 
-Usage: check_pentium.py OBJDUMP EXCEPTIONS SHIPPED_EXE TWIN_EXE TWIN_MAP
+Usage: check_486.py OBJDUMP EXCEPTIONS SHIPPED_EXE TWIN_EXE TWIN_MAP
 
 TWIN_EXE is the same link as SHIPPED_EXE with its symbols kept; every loaded section of the two
 must be byte-identical, so that what is checked in the twin is what ships. Each instruction is
@@ -17,9 +17,15 @@ import struct
 import subprocess
 import sys
 
-# Instructions of the Pentium Pro and later: CMOV and the FPU's FCMOV/FCOMI family, the
+# Instructions of the Pentium (CMPXCHG8B, RDTSC, the model-specific registers, CPUID, which some
+# 486s lack and the program never needs) and later: CMOV and the FPU's FCMOV/FCOMI family, the
 # multi-byte NOP, SYSENTER, and anything of MMX, 3DNow! or SSE.
-BEYOND_I586 = [
+BEYOND_I486 = [
+    ("CMPXCHG8B", re.compile(r"cmpxchg8b[a-z]*$")),
+    ("RDTSC/RDPMC", re.compile(r"rd(tscp?|pmc)$")),
+    ("RDMSR/WRMSR", re.compile(r"(rd|wr)msr$")),
+    ("CPUID", re.compile(r"cpuid$")),
+    ("RSM", re.compile(r"rsm$")),
     ("CMOVcc", re.compile(r"cmov[a-z]+$")),
     ("FCMOVcc", re.compile(r"fcmov[a-z]+$")),
     ("FCOMI", re.compile(r"f(u)?comip?$")),
@@ -113,7 +119,7 @@ def main(objdump, exceptions_path, shipped, twin, map_path):
     entry_offset = base + entry - text_start
     start_function = symbols[bisect.bisect_right(starts, entry_offset) - 1][1]
     print(f"the exe starts at {start_function}")
-    counts = {kind: 0 for kind, _ in BEYOND_I586}
+    counts = {kind: 0 for kind, _ in BEYOND_I486}
     failures = []
     for start, stop, member in code_pieces(map_path, text_start):
         listing = subprocess.run(
@@ -125,7 +131,7 @@ def main(objdump, exceptions_path, shipped, twin, map_path):
             if not m:
                 continue
             mnemonic, operands = m.group(2), m.group(3)
-            kind = next((k for k, p in BEYOND_I586 if p.match(mnemonic)), None)
+            kind = next((k for k, p in BEYOND_I486 if p.match(mnemonic)), None)
             if kind is None and MMX_SSE_OPERAND.search(operands):
                 kind = "MMX/SSE"
             if kind is None:
@@ -145,7 +151,7 @@ def main(objdump, exceptions_path, shipped, twin, map_path):
     for name in stale:
         print(f"{exceptions_path}: {name} holds no such instruction now; drop it from the list")
     if failures:
-        print(f"{len(failures)} instructions beyond the Pentium on paths of normal use:")
+        print(f"{len(failures)} instructions beyond the 486 on paths of normal use:")
         print("\n".join(failures))
     if start_function in exceptions:
         print(f"{start_function} is the entry point, but it is listed as never running")
