@@ -34,6 +34,7 @@ BEYOND_I486 = [
     ("MMX/SSE", re.compile(r"(f?emms|prefetch.*|[lsm]fence|ldmxcsr|stmxcsr|fxsave|fxrstor|"
                            r"fisttp[a-z]*|movnti|clflush|popcnt|lzcnt)$")),
 ]
+PREFIX = re.compile(r"(lock|rep[nz]*|data(16|32)|addr(16|32)|[c-gs]s|bnd|notrack)$")
 MMX_SSE_OPERAND = re.compile(r"%x?mm[0-9]")
 DATA_LABELS = {"__CTOR_LIST__", "___CTOR_LIST__", "__DTOR_LIST__", "___DTOR_LIST__"}
 SYMBOL = re.compile(r"\(sec\s+(-?\d+)\)\(fl [^)]*\)\(ty\s+[0-9a-f]+\)\(scl\s+\d+\) \(nx \d\) "
@@ -131,6 +132,9 @@ def main(objdump, exceptions_path, shipped, twin, map_path):
             if not m:
                 continue
             mnemonic, operands = m.group(2), m.group(3)
+            # objdump prints a prefix as the mnemonic: "lock cmpxchg8b ..." is a CMPXCHG8B.
+            while PREFIX.match(mnemonic) and operands:
+                mnemonic, _, operands = operands.partition(" ")
             kind = next((k for k, p in BEYOND_I486 if p.match(mnemonic)), None)
             if kind is None and MMX_SSE_OPERAND.search(operands):
                 kind = "MMX/SSE"
