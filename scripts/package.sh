@@ -1,22 +1,19 @@
 #!/usr/bin/env bash
 # Builds the release package dist/marlix32-<version>-win32.zip: marlix32.exe, README.txt (CR LF,
-# code page 1252) and SHA256SUMS.txt.
+# code page 1252) and SHA256SUMS.txt; and the same three files, named MARLIX32.EXE, README.TXT and
+# SHA256.TXT (8.3, as DOS and Windows 95 read them), on a 1.44 MB FAT12 floppy image
+# (dist/marlix32-<version>-floppy.img) and an ISO 9660 CD image (dist/marlix32-<version>-cd.iso).
 #
 # The exe comes from a clean tree: the committed HEAD (git archive; uncommitted changes are not
 # shipped) unpacked into build/package/src and built there from scratch with the preset win32,
 # target marlix32, so the package holds exactly what that preset makes. The version is the CMake
 # project's, read from the header the configure step writes. Time stamps are the commit's time
 # (SOURCE_DATE_EPOCH for the linker, fixed entry times and order in the zip), so two runs of the
-# same commit give byte-identical zips.
+# same commit give byte-identical zips; the images also have a fixed volume serial and label.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 cd "$here/.."
 "$here/setup.sh"
-if ! command -v zip >/dev/null; then
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    $sudo apt-get install -y -qq --no-install-recommends zip >/dev/null
-fi
 export LC_ALL=C TZ=UTC
 SOURCE_DATE_EPOCH=$(git log -1 --format=%ct HEAD)
 export SOURCE_DATE_EPOCH
@@ -46,3 +43,21 @@ zip_file="dist/marlix32-$version-win32.zip"
 rm -f "$zip_file"
 (cd "$files" && zip -q -X -D "$OLDPWD/$zip_file" $(ls | sort))
 echo "$zip_file: $(stat -c %s "$zip_file") bytes, marlix32.exe $(stat -c %s "$files/marlix32.exe") bytes"
+
+disk="$work/disk"
+mkdir -p "$disk"
+cp -p "$files/marlix32.exe" "$disk/MARLIX32.EXE"
+cp -p "$files/README.txt" "$disk/README.TXT"
+cp -p "$files/SHA256SUMS.txt" "$disk/SHA256.TXT"
+touch -d "@$SOURCE_DATE_EPOCH" "$disk"
+floppy="dist/marlix32-$version-floppy.img"
+rm -f "$floppy"
+mkfs.fat -C -F 12 -f 2 --invariant -i 4d58320e -n MARLIX32 "$floppy" 1440 >/dev/null
+for name in $(ls "$disk" | sort); do
+    mcopy -m -i "$floppy" "$disk/$name" "::$name"
+done
+cd_image="dist/marlix32-$version-cd.iso"
+rm -f "$cd_image"
+xorriso -abort_on FAILURE -as mkisofs -quiet -iso-level 1 -V MARLIX32 \
+    --modification-date="$(date -u -d "@$SOURCE_DATE_EPOCH" +%Y%m%d%H%M%S00)" -o "$cd_image" "$disk"
+echo "$floppy, $cd_image: $(stat -c %s "$cd_image") bytes"

@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(cmake make g++ clang python3 libgtest-dev googletest libbenchmark-dev
           g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32
           wine wine64 wine32:i386 fonts-wine xvfb xauth x11-utils imagemagick fonts-urw-base35
-          locales)
+          locales zip mtools dosfstools xorriso)
 
 # The Win32 tests of other code pages run under these locales: wine takes its ANSI code page from
 # the locale (932 Japanese, 1251 Cyrillic, 1250 Central European).
