@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the packaged marlix32.exe once, as a user would get it: unpacks the zip into a temporary
-# folder, installs demo/atm.ini and demo/win.ini into the caller's wine prefix, and has the probe
+# folder (the exe as copied out of the floppy image beside it, checked against the zip's sums),
+# installs demo/atm.ini and demo/win.ini into the caller's wine prefix, and has the probe
 # (tools/win32/start_probe.cpp, from the win64 build) check that the main window comes up with
 # the demo catalogue's 35 fonts and that the program ends with exit code 0 when closed; then once
 # more with demo/sample.mxf named on the command line, from a folder with a blank in its name: 5 of
@@ -23,6 +24,8 @@ cmake --build --preset win64 -j2 --target start_probe >/dev/null
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 unzip -q "$zip_file" -d "$unpacked"
+# The exe that starts is the floppy image's copy, checked against the zip's sums.
+mcopy -n -o -i "${zip_file%-win32.zip}-floppy.img" ::MARLIX32.EXE "$unpacked/marlix32.exe"
 (cd "$unpacked" && sha256sum --quiet -c SHA256SUMS.txt)
 cp demo/atm.ini demo/win.ini "$WINEPREFIX/drive_c/windows/"
 
