@@ -1,7 +1,8 @@
 // WIN.INI scan and rebuild over arbitrary bytes. Input: byte 0 = the code page, byte 1 = length
 // of the entry text, byte 2 = size probe (high bit: pad the entry so that the rebuilt size lands
-// within 64 bytes of the limit), then the entry text, then the file. For every printer section found, saving into
-// it must give back the head and the tail byte for byte, or refuse for the right reason.
+// within 64 bytes of the limit), then the entry text, then the file. For every printer section
+// found, saving into it must give back the head and the tail byte for byte, or refuse for the
+// right reason.
 #include "catalog/vector_font_list.h"
 #include "fuzz_code_page.h"
 #include "winini/printer_section.h"
