@@ -30,6 +30,19 @@ inline const CodePage& CodePage932() {
     return page;
 }
 
+// Traditional Chinese (Big5): lead bytes 0x81..0xFE, whose second bytes include '[', '\' and ']'
+// as in Shift-JIS; only A..Z have a small form among the single bytes.
+inline const CodePage& CodePage950() {
+    static const CodePage page = [] {
+        CodePage made = SingleByteCodePage({});
+        for (int byte = 0x81; byte <= 0xFE; ++byte)
+            made.leadByte[byte] = true;
+        made.hasLeadBytes = true;
+        return made;
+    }();
+    return page;
+}
+
 // Central European: 0xC0..0xDE but 0xD7 gain 0x20, and Š Ś Ť Ž Ź Ł Ą Ş Ż Ľ.
 inline const CodePage& CodePage1250() {
     static const CodePage page = [] {

@@ -1,6 +1,7 @@
 // ATM.INI text of any bytes into the catalogue and the list. Besides the sanitizers' findings it
 // traps on a broken invariant: the list sorted and at most 1001 names of at most 63 bytes, each
 // with exactly the line of the [Fonts] body that the lookup finds, every entry line ending in LF.
+// Byte 0 chooses the code page of the text that follows.
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -10,6 +11,7 @@
 #include "catalog/font_catalog.h"
 #include "catalog/ini_text.h"
 #include "catalog/vector_font_list.h"
+#include "fuzz_code_page.h"
 
 namespace {
 
@@ -33,12 +35,15 @@ std::string ExpectedLine(const char* body, const std::string& name) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    std::vector<char> text(data, data + size);
-    text.resize(size + 10, '\0');
+    if (size < 1)
+        return 0;
+    const CodePage& codePage = FuzzCodePage(data[0]);
+    std::vector<char> text(data + 1, data + size);
+    text.resize(size + 9, '\0');
     VectorFontList list(AsciiNameOrder, AsciiNameKey);
     list.AddSorted("stale");
     FontCatalog catalog;
-    CatalogBuild build = BuildFontCatalog(text.data(), list, catalog, WesternCodePage());
+    CatalogBuild build = BuildFontCatalog(text.data(), list, catalog, codePage);
 
     if (build.outcome != CatalogOutcome::Loaded) {
         Check(list.Count() == 0 && catalog.FontEntryText.empty());
