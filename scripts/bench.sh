@@ -14,6 +14,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 cd "$here/.."
 "$here/setup.sh"
 source "$here/wine-env.sh"
+i686_emulator_enter "$here/bench.sh" "$@"
 rounds=7
 styled=0
 against=""
@@ -55,9 +56,17 @@ build_tools() {
 build_tools >"$log" 2>&1 || step_failed "the build of the bench tools" "$log"
 bare32="Z:$root/build/win32-tests/tools/win32/bare_window.exe"
 bare64="Z:$root/build/win64/tools/win32/bare_window.exe"
+# Under the emulator the i686 rows time qemu as much as the program: they are marked, and
+# compare only with each other; the x86_64 rows stay the reference.
+i686_label=i686
+if [ -n "${MARLIX_EMULATOR:-}" ]; then
+    i686_label=i686-emulated
+    echo "bench: the i686 rows run under the emulator ($MARLIX_EMULATOR): compare them only with" \
+        "each other"
+fi
 # The rows of one commit's exes: label suffix, then the folder holding build/.
 add_rows() {
-    [ "$presets" = win64 ] || programs+=("i686$1" "Z:$2/build/win32/marlix32.exe" "$bare32")
+    [ "$presets" = win64 ] || programs+=("$i686_label$1" "Z:$2/build/win32/marlix32.exe" "$bare32")
     programs+=("x86_64$1" "Z:$2/build/win64/marlix32.exe" "$bare64")
 }
 programs=()

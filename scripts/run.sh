@@ -11,6 +11,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 cd "$here/.."
 "$here/setup.sh"
 source "$here/wine-env.sh"
+i686_emulator_enter "$here/run.sh" "$@"
 
 reset=0
 if [ "${1:-}" = "--reset" ]; then reset=1; shift; fi
@@ -22,6 +23,8 @@ if ! wine_runs_i686; then
     loader=$WINE64
     echo "run.sh: running the x86_64 build (build/win64/marlix32.exe), not the i686 one users" \
         "get, because $(wine_i686_reason)"
+elif [ -n "${MARLIX_EMULATOR:-}" ]; then
+    echo "run.sh: running the i686 exe, the one users get, under the emulator ($MARLIX_EMULATOR)"
 fi
 log="$root/build/run-build.log"
 { cmake --preset $preset && cmake --build --preset $preset -j2 --target marlix32; } >"$log" 2>&1 \

@@ -7,6 +7,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 cd "$here/.."
 "$here/setup.sh"
 source "$here/wine-env.sh"
+i686_emulator_enter "$here/screenshots.sh" "$@"
 
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 -j2 --target shoot_main_window >/dev/null

@@ -11,6 +11,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 cd "$here/.."
 "$here/setup.sh" || exit 1
 source "$here/wine-env.sh"
+i686_emulator_enter "$here/test.sh" "$@"
 
 build() { # the presets, one after the other
     local preset log

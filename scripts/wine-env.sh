@@ -9,8 +9,11 @@
 #   wine_runs_i686         true when this host runs 32-bit Windows programs (after the template)
 #   wine_i686_reason       why it does not, in a few words
 #   step_failed WHAT LOG   names a step that failed, prints the end of its output, returns 1
+#   i686_emulator_enter SCRIPT ARGS...  on a host whose kernel runs no 32-bit code, runs SCRIPT
+#                          again inside a private user and mount namespace where qemu-i386 runs
+#                          i686 programs; returns (and says why) where it cannot
 # MARLIX_RUN_I686=no forces the answer to "no", to try on any host what a host without 32-bit
-# support does.
+# support does; MARLIX_RUN_I686=emulated runs the i686 programs under the emulator on any host.
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export LC_ALL=C.UTF-8
 export WINEDEBUG=-all
@@ -38,7 +41,8 @@ wine_packages() {
         'wine*' 'libwine*' fonts-wine 2>/dev/null | awk '$1 == "ii" { print $2, $3 }' | sort
 }
 wine_key=".wine-packages"
-# Whether the template's wine started a small i686 program, and if not, why.
+# Whether the template's wine started a small i686 program, and if not, why; with how this
+# process runs i686 programs, since one inside the emulator's namespace answers for itself only.
 i686_key=".runs-i686"
 
 wine_prefix_current() {
@@ -56,20 +60,21 @@ step_failed() { # what log
 # from it. Decided by running, not from package lists: a wine that runs 32-bit programs inside its
 # 64-bit process needs no 32-bit Linux libraries.
 wine_check_i686() {
-    local probe="$root/build/i686-probe.exe" code=0
+    local probe="$root/build/i686-probe.exe" code=0 how
+    how=$(i686_how)
     if ! printf 'int main(void) { return 0; }\n' \
         | i686-w64-mingw32-gcc-win32 -x c - -o "$probe" 2>>"$template.log"; then
-        echo "no: the i686 compiler could not build a test program" > "$template/$i686_key"
+        echo "$how no: the i686 compiler could not build a test program" > "$template/$i686_key"
         return
     fi
     WINEPREFIX="$template" timeout 120 "$WINE32" "$probe" </dev/null >>"$template.log" 2>&1 \
         || code=$?
     WINEPREFIX="$template" wineserver -w
     if [ $code -eq 0 ]; then
-        echo yes > "$template/$i686_key"
+        echo "$how yes" > "$template/$i686_key"
     else
-        echo "no: this host's wine could not start a 32-bit Windows program (exit code $code)" \
-            > "$template/$i686_key"
+        echo "$how no: this host's wine could not start a 32-bit Windows program" \
+            "(exit code $code)" > "$template/$i686_key"
     fi
 }
 
@@ -99,19 +104,86 @@ wine_template_prefix() {
     wine_packages > "$template/$wine_key"
 }
 
+# The answer kept in the template, made again when this process runs i686 programs another way.
+i686_answer() {
+    local how
+    how=$(i686_how)
+    [ "$(cut -d' ' -f1 "$template/$i686_key" 2>/dev/null)" = "$how" ] || wine_check_i686
+    cut -d' ' -f2- "$template/$i686_key"
+}
+
 wine_runs_i686() {
-    [ "${MARLIX_RUN_I686:-}" != no ] && [ "$(cat "$template/$i686_key" 2>/dev/null)" = yes ]
+    [ "${MARLIX_RUN_I686:-}" != no ] && [ "$(i686_answer)" = yes ]
 }
 
 wine_i686_reason() {
     if [ "${MARLIX_RUN_I686:-}" = no ]; then
         echo "MARLIX_RUN_I686=no"
     else
-        sed 's/^no: //' "$template/$i686_key" 2>/dev/null || echo "the check did not run"
+        i686_answer | sed 's/^no: //'
     fi
 }
 
 wine_fresh_prefix() {
     rm -rf "$1"
     cp -a "$template" "$1"
+}
+
+# The emulator: qemu-i386 of version 8 or later (7 takes about a minute to start each wine
+# process), from build/qemu (scripts/setup.sh unpacks it there) or the system.
+qemu_i386() {
+    local qemu version
+    for qemu in "$root/build/qemu/usr/bin/qemu-i386" "$(command -v qemu-i386 || true)"; do
+        [ -x "$qemu" ] || continue
+        version=$("$qemu" --version 2>/dev/null | sed -n '1s/^qemu-i386 version \([0-9.]*\).*/\1/p')
+        [ "${version%%.*}" -ge 8 ] 2>/dev/null && { echo "$qemu $version"; return 0; }
+    done
+    return 1
+}
+
+# How this process runs i686 programs: "emulated" inside the namespace below, "native" where the
+# kernel runs them, "none" otherwise. The 32-bit loader answers quickly and changes nothing.
+i686_how() {
+    if [ -n "${MARLIX_EMULATOR:-}" ]; then
+        echo "emulated:${MARLIX_EMULATOR// /-}"
+    elif /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
+        echo native
+    else
+        echo none
+    fi
+}
+
+# Registers qemu-i386 for i386 programs in a binfmt_misc of this namespace's own (Linux 6.7 and
+# later give a user namespace one), so nothing changes for the rest of the machine.
+i686_emulator_register() { # qemu
+    mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc 2>/dev/null || return 3
+    printf ':marlix-i386:M::%s:%s:%s:F' \
+        '\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00' \
+        '\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff' \
+        "$1" >/proc/sys/fs/binfmt_misc/register 2>/dev/null || return 3
+}
+
+i686_emulator_enter() { # script args...
+    [ -n "${MARLIX_EMULATOR:-}" ] && return 0
+    [ "${MARLIX_RUN_I686:-}" = no ] && return 0
+    if [ "${MARLIX_RUN_I686:-}" != emulated ]; then
+        [ "$(i686_how)" = none ] || return 0
+    fi
+    local qemu code=0
+    if ! qemu=$(qemu_i386); then
+        echo "emulator: not used: no usable qemu-i386 (version 8 or later)"
+        return 0
+    fi
+    if ! unshare --user --map-root-user --mount true 2>/dev/null; then
+        echo "emulator: not used: user namespaces refused"
+        return 0
+    fi
+    MARLIX_EMULATOR="qemu-i386 ${qemu#* }" unshare --user --map-root-user --mount bash -c \
+        "source '$root/scripts/wine-env.sh'; i686_emulator_register '${qemu%% *}' || exit 99;"' \
+        exec bash "$@"' _ "$@" || code=$?
+    if [ $code -eq 99 ]; then
+        echo "emulator: not used: the binfmt_misc mount was refused (a kernel before 6.7?)"
+        return 0
+    fi
+    exit $code
 }
