@@ -29,6 +29,13 @@ mcopy -n -o -i "${zip_file%-win32.zip}-floppy.img" ::MARLIX32.EXE "$unpacked/mar
 (cd "$unpacked" && sha256sum --quiet -c SHA256SUMS.txt)
 cp demo/atm.ini demo/win.ini "$WINEPREFIX/drive_c/windows/"
 
+# Under the emulator both starts also log each instruction they translate: the exe's own must
+# all be the 486's. marlix32.exe is the only 32-bit program these starts run.
+emulated=0
+if [ -n "${MARLIX_EMULATOR:-}" ]; then
+    emulated=1
+    export QEMU_LOG=in_asm QEMU_LOG_FILENAME="$unpacked/asm.%d"
+fi
 # Output to a file, not a pipe: wine's helper processes keep the pipe open after the probe ends.
 status=0
 wine64 build/win64/tools/win32/start_probe.exe "Z:$unpacked/marlix32.exe" 35 \
@@ -41,4 +48,12 @@ if [ $status -eq 0 ]; then
 fi
 tr -d '\r' <"$unpacked/probe.log" | sed 's/^/package smoke: /'
 [ $status -eq 0 ] && echo "package smoke: $(basename "$zip_file") passed"
+if [ $status -eq 0 ] && [ $emulated -eq 1 ]; then
+    unset QEMU_LOG QEMU_LOG_FILENAME
+    code=0
+    python3 tools/check_executed.py "$unpacked/marlix32.exe" "$unpacked"/asm.* \
+        >"$unpacked/executed.log" 2>&1 || code=$?
+    sed 's/^/instruction log: /' "$unpacked/executed.log"
+    [ $code -eq 0 ] && echo "instruction log: passed" || status=1
+fi
 exit $status

@@ -41,6 +41,17 @@ SYMBOL = re.compile(r"\(sec\s+(-?\d+)\)\(fl [^)]*\)\(ty\s+[0-9a-f]+\)\(scl\s+\d+
                     r"0x([0-9a-f]+) (.*)$")
 
 
+def beyond_486(mnemonic, operands):
+    """The kind of a disassembled instruction the 486 lacks, or None; with the instruction
+    itself, since a disassembler prints a prefix as the mnemonic ("lock cmpxchg8b ...")."""
+    while PREFIX.match(mnemonic) and operands:
+        mnemonic, _, operands = operands.partition(" ")
+    kind = next((k for k, p in BEYOND_I486 if p.match(mnemonic)), None)
+    if kind is None and MMX_SSE_OPERAND.search(operands):
+        kind = "MMX/SSE"
+    return kind, mnemonic, operands
+
+
 def loaded_sections(path):
     """Name, virtual address and bytes of each section the loader maps (no debug sections)."""
     with open(path, "rb") as f:
@@ -131,13 +142,7 @@ def main(objdump, exceptions_path, shipped, twin, map_path):
             m = re.match(r"^\s*([0-9a-f]+):\t(\S+)\s*(.*)$", line)
             if not m:
                 continue
-            mnemonic, operands = m.group(2), m.group(3)
-            # objdump prints a prefix as the mnemonic: "lock cmpxchg8b ..." is a CMPXCHG8B.
-            while PREFIX.match(mnemonic) and operands:
-                mnemonic, _, operands = operands.partition(" ")
-            kind = next((k for k, p in BEYOND_I486 if p.match(mnemonic)), None)
-            if kind is None and MMX_SSE_OPERAND.search(operands):
-                kind = "MMX/SSE"
+            kind, mnemonic, operands = beyond_486(m.group(2), m.group(3))
             if kind is None:
                 continue
             counts[kind] += 1
