@@ -69,7 +69,11 @@ get_emulator() {
     fi
     (cd "$apt_dir" && apt-get "${apt[@]}" download "qemu-user=$version") >"$log" 2>&1 \
         || failed "apt-get download qemu-user=$version"
-    dpkg -x "$apt_dir"/qemu-user_*.deb "$qemu" >"$log" 2>&1 || failed "unpacking qemu-user"
+    dpkg -x "$apt_dir"/qemu-user_*.deb "$apt_dir/unpacked" >"$log" 2>&1 \
+        || failed "unpacking qemu-user"
+    # Only the i386 emulator is used (a static program).
+    mkdir -p "$qemu/usr/bin"
+    mv "$apt_dir/unpacked/usr/bin/qemu-i386" "$qemu/usr/bin/"
     rm -rf "$apt_dir"
 }
 if [ ${#missing[@]} -eq 0 ] && [ ${#absent[@]} -eq 0 ]; then
