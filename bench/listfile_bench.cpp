@@ -145,11 +145,11 @@ void BM_MatchList(benchmark::State& state) {
         FillAtmList(atmList);
         std::string copy = text;
         state.ResumeTiming();
-        const MatchResult result =
-            form == FontNameOnlyForm
-                ? MatchByFontNames(atmList, selectedList, catalog, copy.c_str(), false)
-                : MatchByFileNames(atmList, selectedList, catalog, copy.data(), 0, false,
-                                   WesternCodePage());
+        const MatchResult result = form == FontNameOnlyForm
+                                       ? MatchByFontNames(atmList, selectedList, catalog,
+                                                          copy.c_str(), false, WesternCodePage())
+                                       : MatchByFileNames(atmList, selectedList, catalog,
+                                                          copy.data(), 0, false, WesternCodePage());
         if (result.movedCount != Fonts)
             state.SkipWithError("not every font matched");
     }

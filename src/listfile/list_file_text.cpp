@@ -15,7 +15,7 @@ ListRead ReadListBody(char* body, FontList& atmList, FontList& selectedList,
     if (byFileNames)
         read.match = MatchByFileNames(atmList, selectedList, catalog, body, 0, merge, codePage);
     else
-        read.match = MatchByFontNames(atmList, selectedList, catalog, body, merge);
+        read.match = MatchByFontNames(atmList, selectedList, catalog, body, merge, codePage);
 
     if (read.match.outcome == MatchOutcome::NoMemory)
         read.outcome = ListReadOutcome::NoMemory;

@@ -136,11 +136,12 @@ NextEntry NextFileNameEntry(const EntryTextSearch& catalog, const char* fontEntr
 }
 
 NextEntry NextFontNameEntry(const EntryLineIndex& catalog, const char* text, std::string& name,
-                            long offset) {
-    const long next = NextNameLine(text, name, offset);
+                            long offset, const CodePage& codePage) {
+    bool split = false;
+    const long next = NextNameLine(text, name, offset, codePage, split);
     if (next == NotFound)
         return {0, EntryStatus::End};
-    if (catalog.Find(name.c_str()) == NotFound)
+    if (split || catalog.Find(name.c_str()) == NotFound)
         return {next, EntryStatus::Unmatched};
     return {next, EntryStatus::Found};
 }
@@ -156,9 +157,9 @@ MatchResult MatchByFileNames(FontList& atmList, FontList& selectedList, const Fo
 }
 
 MatchResult MatchByFontNames(FontList& atmList, FontList& selectedList, const FontCatalog& catalog,
-                             const char* text, bool merge) {
+                             const char* text, bool merge, const CodePage& codePage) {
     const EntryLineIndex lines(catalog.FontEntryText.c_str());
     return RunMatch(atmList, selectedList, merge, 0, [&](std::string& name, long offset) {
-        return NextFontNameEntry(lines, text, name, offset);
+        return NextFontNameEntry(lines, text, name, offset, codePage);
     });
 }

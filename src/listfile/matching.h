@@ -32,7 +32,7 @@ NextEntry NextFileNameEntry(const EntryTextSearch& catalog, const char* fontEntr
 // The next entry of a names-only list (form 3): found when a catalogue line (indexed by catalog)
 // begins with exactly the name (letter case counts) followed by '='.
 NextEntry NextFontNameEntry(const EntryLineIndex& catalog, const char* text, std::string& name,
-                            long offset);
+                            long offset, const CodePage& codePage);
 
 // Memory running out while a match runs throws std::bad_alloc, with both lists still holding
 // every font exactly once.
@@ -62,4 +62,4 @@ MatchResult MatchByFileNames(FontList& atmList, FontList& selectedList, const Fo
                              char* text, long start, bool merge, const CodePage& codePage);
 // Reads the text by font names, one per line, from its start; otherwise as MatchByFileNames.
 MatchResult MatchByFontNames(FontList& atmList, FontList& selectedList, const FontCatalog& catalog,
-                             const char* text, bool merge);
+                             const char* text, bool merge, const CodePage& codePage);

@@ -88,7 +88,8 @@ long NextPfmFileName(const char* text, long offset, std::string& pfmFileName,
     return NextLineStart(text, dot + 4);
 }
 
-long NextNameLine(const char* text, std::string& name, long offset) {
+long NextNameLine(const char* text, std::string& name, long offset, const CodePage& codePage,
+                  bool& split) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(text);
     long at = offset;
     for (;;) {
@@ -103,8 +104,16 @@ long NextNameLine(const char* text, std::string& name, long offset) {
         }
     }
     const long start = at;
-    while (bytes[at] >= 0x20 && bytes[at] != ';' && at - start < MaxNameLineLength)
-        ++at;
+    split = false;
+    // No second byte of a character is below 0x40, so a line end or ';' is never inside one.
+    while (bytes[at] >= 0x20 && bytes[at] != ';') {
+        const long length = static_cast<long>(codePage.CharLength(text + at));
+        if (at + length - start > MaxNameLineLength) {
+            split = at - start < MaxNameLineLength;
+            break;
+        }
+        at += length;
+    }
     long end = at;
     while (end > start && IsBlank(bytes[end - 1]))
         --end;

@@ -38,6 +38,9 @@ long NextPfmFileName(const char* text, long offset, std::string& pfmFileName,
 
 // Reads the next font name of a names-only list from offset: leading bytes up to 0x20 and ';'
 // comment lines are skipped; the name runs to a byte below 0x20, a ';' or the end of text, is cut
-// at 64 bytes and loses its trailing bytes up to 0x20. Returns the offset of the next line, or -2
-// at the end of the text (name is then unchanged).
-long NextNameLine(const char* text, std::string& name, long offset);
+// after the last whole character within 64 bytes and loses its trailing bytes up to 0x20. Returns
+// the offset of the next line, or -2 at the end of the text (name is then unchanged). split tells
+// whether a character across the limit was left out: such a name is shorter than 64 bytes only by
+// the cut, so it must match no font.
+long NextNameLine(const char* text, std::string& name, long offset, const CodePage& codePage,
+                  bool& split);

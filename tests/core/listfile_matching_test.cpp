@@ -15,7 +15,8 @@ MatchResult ByFileNames(TestCatalog& fonts, std::string text, bool merge = false
 }
 
 MatchResult ByFontNames(TestCatalog& fonts, const std::string& text, bool merge = false) {
-    return MatchByFontNames(fonts.atmList, fonts.selectedList, fonts.catalog, text.c_str(), merge);
+    return MatchByFontNames(fonts.atmList, fonts.selectedList, fonts.catalog, text.c_str(), merge,
+                            WesternCodePage());
 }
 
 } // namespace
@@ -90,6 +91,16 @@ TEST(MatchByFontNames, FindsExactlySpelledNamesOnly) {
     EXPECT_EQ(fonts.selectedList.Names(), (Names{"Arial", "Arial,BOLD", "Times New Roman"}));
     EXPECT_EQ(result.unmatched, (Names{"arial", "Arial,BOL"}));
     EXPECT_EQ(result.movedCount, 3);
+}
+
+TEST(MatchByFontNames, ANameCutInsideACharacterMatchesNoFont) {
+    const std::string font(63, 'x');
+    TestCatalog fonts(font + "=c:\\x.pfm\r\n");
+    const MatchResult result =
+        MatchByFontNames(fonts.atmList, fonts.selectedList, fonts.catalog,
+                         (font + "\x83\x41\r\n").c_str(), false, CodePage932());
+    EXPECT_EQ(result.movedCount, 0);
+    EXPECT_EQ(result.unmatched, Names{font});
 }
 
 TEST(Matching, OpenModeReturnsTheSelectionFirstAndMergeKeepsIt) {

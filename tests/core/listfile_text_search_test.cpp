@@ -139,6 +139,8 @@ TEST(NextNameLine, ReadsOneTrimmedNamePerLine) {
     const struct {
         std::string text;
         std::string name, rest;
+        const CodePage* codePage = &WesternCodePage();
+        bool split = false;
     } rows[] = {
         {"  Times New Roman   ;comment\r\nArial", "Times New Roman", "Arial"},
         {"; one\r\n;two\r\n\r\n Arial\r\nB", "Arial", "B"},
@@ -153,16 +155,22 @@ TEST(NextNameLine, ReadsOneTrimmedNamePerLine) {
          ""},
         {x70 + "\r\nB", x70.substr(0, 64), "B"},
         {x70.substr(0, 63) + " x\r\nB", x70.substr(0, 63), "B"}, // cut, then trimmed
+        // a character across the 64th byte is left out whole, not cut after its lead byte
+        {x70.substr(0, 63) + "\x83\x41x\r\nB", x70.substr(0, 63), "B", &CodePage932(), true},
+        {x70.substr(0, 62) + "\x83\x41x\r\nB", x70.substr(0, 62) + "\x83\x41", "B", &CodePage932()},
     };
     for (const auto& row : rows) {
         std::string name;
-        const long next = NextNameLine(row.text.c_str(), name, 0);
+        bool split = !row.split;
+        const long next = NextNameLine(row.text.c_str(), name, 0, *row.codePage, split);
         ASSERT_NE(next, NotFound) << row.text;
         EXPECT_EQ(name, row.name) << row.text;
         EXPECT_EQ(row.text.substr(next), row.rest) << row.text;
+        EXPECT_EQ(split, row.split) << row.text;
     }
     std::string name = "unchanged";
+    bool split = false;
     for (const char* empty : {"", "  \r\n\t", "; only a comment", "; c\r\n  "})
-        EXPECT_EQ(NextNameLine(empty, name, 0), NotFound) << empty;
+        EXPECT_EQ(NextNameLine(empty, name, 0, WesternCodePage(), split), NotFound) << empty;
     EXPECT_EQ(name, "unchanged");
 }

@@ -144,13 +144,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         Lists lists(selectMask);
         const int before = lists.selected.Count();
         const MatchResult result =
-            MatchByFontNames(lists.atm, lists.selected, catalog, input.c_str(), merge);
+            MatchByFontNames(lists.atm, lists.selected, catalog, input.c_str(), merge, codePage);
         lists.Check(result, merge, before);
         CheckNames(result.unmatched);
         std::vector<std::string> chosen = lists.selected.Names();
         const EntryText entry = BuildEntryText(lists.selected, Catalog, FontNameOnlyForm);
         Lists again(0);
-        MatchByFontNames(again.atm, again.selected, catalog, entry.text.c_str(), false);
+        MatchByFontNames(again.atm, again.selected, catalog, entry.text.c_str(), false, codePage);
         // names that differ only in case may come back in the other order
         std::vector<std::string> read = again.selected.Names();
         std::sort(chosen.begin(), chosen.end());
