@@ -76,11 +76,6 @@ get_emulator() {
     mv "$apt_dir/unpacked/usr/bin/qemu-i386" "$qemu/usr/bin/"
     rm -rf "$apt_dir"
 }
-if [ ${#missing[@]} -eq 0 ] && [ ${#absent[@]} -eq 0 ]; then
-    if emulator_wanted; then get_emulator; fi
-    exit 0
-fi
-
 if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
     dpkg --print-foreign-architectures | grep -qx i386 \
