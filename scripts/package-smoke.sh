@@ -5,7 +5,8 @@
 # (tools/win32/start_probe.cpp, from the win64 build) check that the main window comes up with
 # the demo catalogue's 35 fonts and that the program ends with exit code 0 when closed; then once
 # more with demo/sample.mxf named on the command line, from a folder with a blank in its name: 5 of
-# the catalogue's fonts must then show in the selected list and 30 in the catalogue's.
+# the catalogue's fonts must then show in the selected list and 30 in the catalogue's, and saved
+# into a printer section, WIN.INI must count them.
 # Usage: scripts/package-smoke.sh [ZIP]   (default: the newest dist/marlix32-*-win32.zip)
 # Needs: WINEPREFIX set to a prefix made by this wine with 32-bit support (wine32), DISPLAY
 # (e.g. under xvfb-run -a). Exits non-zero and says why on any failure.

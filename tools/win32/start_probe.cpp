@@ -2,8 +2,10 @@
 // (control 1001) shows; then closes the window as a user would and waits for the program to end.
 // Usage: start_probe PROGRAM FONTS [LIST SELECTED]. Exits 0 only if the list shows FONTS fonts
 // and the program ends by itself with exit code 0; given a list file (passed quoted after the
-// program's quoted name, as Explorer does), the selected list must show SELECTED fonts too.
-// (Cross-process LB_GETCOUNT is reliable; item texts are not.)
+// program's quoted name, as Explorer does), the selected list must show SELECTED fonts too, and
+// the selection is saved into the printer section listed first: WIN.INI's [PostScript,FILE] or
+// [PostScript,LPT1] must then count SELECTED soft fonts. (Cross-process LB_GETCOUNT is reliable;
+// item texts are not.)
 #include <windows.h>
 
 #include <cstdio>
@@ -24,6 +26,36 @@ HWND WaitForMainWindow(const PROCESS_INFORMATION& started) {
         found = FindProcessWindow(started.dwProcessId, "MarlixClass");
     }
     return found;
+}
+
+// The process's dialog that holds this control, once it shows, or null.
+HWND WaitForDialog(DWORD processId, int controlId) {
+    for (DWORD waited = 0; waited < kWaitMs; waited += 100) {
+        const HWND dialog = FindProcessWindow(processId, "#32770");
+        if (dialog && GetDlgItem(dialog, controlId))
+            return dialog;
+        Sleep(100);
+    }
+    return nullptr;
+}
+
+// Saves the selected list into the first printer section the dialog lists and answers the
+// warning that follows; true if WIN.INI's [PostScript,FILE] or [PostScript,LPT1] then counts
+// SELECTED soft fonts (the demo's [PostScript,LPT1] counts 8 before).
+bool SavedIntoFirstSection(DWORD processId, HWND window, UINT selected) {
+    PostMessageA(window, WM_COMMAND, 24 /* Save to WIN.INI */, 0);
+    const HWND sections = WaitForDialog(processId, 1021 /* the section list */);
+    if (!sections)
+        return false;
+    SendMessageA(GetDlgItem(sections, 1021), LB_SETCURSEL, 0, 0);
+    PostMessageA(sections, WM_COMMAND, IDOK, 0);
+    // The warning shows once WIN.INI is written.
+    const HWND warning = WaitForDialog(processId, 11 /* the warning's text */);
+    if (!warning)
+        return false;
+    PostMessageA(warning, WM_COMMAND, IDOK, 0);
+    return GetProfileIntA("PostScript,FILE", "softfonts", 0) == selected ||
+           GetProfileIntA("PostScript,LPT1", "softfonts", 0) == selected;
 }
 
 } // namespace
@@ -50,6 +82,10 @@ int main(int argc, char** argv) {
     const LRESULT fonts = window ? SendMessageA(GetDlgItem(window, 1001), LB_GETCOUNT, 0, 0) : -1;
     const LRESULT selected =
         window ? SendMessageA(GetDlgItem(window, 1002), LB_GETCOUNT, 0, 0) : -1;
+    const bool listOpened = argc == 3 || selected == std::atol(argv[4]);
+    const bool saved =
+        argc == 3 || (listOpened && SavedIntoFirstSection(started.dwProcessId, window,
+                                                          static_cast<UINT>(selected)));
     if (window)
         PostMessageA(window, WM_CLOSE, 0, 0);
     DWORD exitCode = STILL_ACTIVE;
@@ -59,9 +95,12 @@ int main(int argc, char** argv) {
         TerminateProcess(started.hProcess, 1);
     CloseHandle(started.hThread);
     CloseHandle(started.hProcess);
-    std::printf("%s: main window %s, %ld fonts listed, %ld selected, exit code %lu\n", argv[1],
+    std::printf("%s: main window %s, %ld fonts listed, %ld selected%s, exit code %lu\n", argv[1],
                 window ? "shown" : "not shown", static_cast<long>(fonts),
-                static_cast<long>(selected), exitCode);
-    const bool listOpened = argc == 3 || selected == std::atol(argv[4]);
-    return window && fonts == std::atol(argv[2]) && listOpened && exitCode == 0 ? 0 : 1;
+                static_cast<long>(selected),
+                argc == 3 ? ""
+                : saved   ? ", saved into a printer section"
+                          : ", not saved",
+                exitCode);
+    return window && fonts == std::atol(argv[2]) && listOpened && saved && exitCode == 0 ? 0 : 1;
 }
