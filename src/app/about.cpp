@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "app/main_window.h"
+#include "base/instance.h"
 #include "base/language.h"
 #include "base/late_libraries.h"
 #include "resource.h"

@@ -5,8 +5,8 @@
 #include <new>
 
 #include "app/about.h"
+#include "app/app_state.h"
 #include "app/language_menu.h"
-#include "app/main_window.h"
 #include "app/status_panel.h"
 #include "base/help.h"
 #include "base/language.h"
@@ -15,7 +15,8 @@
 #include "controls/font_sample.h"
 #include "controls/toolbar.h"
 #include "listfile/list_file.h"
-#include "print/print.h"
+#include "print/print_choice.h"
+#include "print/print_setup.h"
 #include "resource.h"
 #include "winini/section_dialog.h"
 
@@ -199,7 +200,7 @@ ToolbarChange RunCommand(HWND window, int id, int notifyCode) {
         RunSectionDialog(window, SectionSave, MainWindowLists());
         break;
     case IDM_PRINT_LIST:
-        RunPrintCommand(window);
+        RunPrintCommand(window, {App.AtmList, App.SelectedList, ListFile.CurrentListTitle});
         break;
     case IDM_PRINTER_SETUP:
         KWGetPrintSetup(window);

@@ -3,8 +3,5 @@
 #pragma once
 
 #include <windows.h>
-#include <shellapi.h>
 
 void OnCommand(HWND window, int id, int notifyCode);
-void OnInitMenuPopup(HMENU popup, LPARAM position);
-void OnDropFiles(HWND window, HDROP drop);

@@ -1,8 +1,8 @@
 // A file dropped on the main window becomes the current list file and is opened, or merged
 // after Alt+M, once the posted command is delivered.
-#include "app/commands.h"
+#include "app/dropped_files.h"
 
-#include "app/main_window.h"
+#include "app/app_state.h"
 #include "base/late_libraries.h"
 #include "base/shell_hooks.h"
 #include "listfile/list_file.h"

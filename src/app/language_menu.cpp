@@ -1,6 +1,7 @@
 #include "app/language_menu.h"
 
-#include "app/main_window.h"
+#include "app/app_state.h"
+#include "base/instance.h"
 #include "base/language.h"
 #include "base/settings.h"
 #include "resource.h"

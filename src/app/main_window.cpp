@@ -1,22 +1,27 @@
-// The main window procedure: creation of the children, destruction, painting, menus, drops.
+// The main window: its creation, and its procedure: the children made and destroyed, painting,
+// menus, drops.
 // Commands are handled in commands.cpp.
 #include "app/main_window.h"
 
 #include <shellapi.h>
 
 #include "app/commands.h"
+#include "app/dropped_files.h"
 #include "app/language_menu.h"
+#include "app/menu_states.h"
 #include "app/status_panel.h"
 #include "base/font_description.h"
+#include "base/instance.h"
 #include "base/language.h"
 #include "base/settings.h"
 #include "base/shell_hooks.h"
 #include "base/system_code_page.h"
+#include "catalog/catalog_win.h"
 #include "controls/font_sample.h"
 #include "controls/toolbar.h"
+#include "listfile/window_title.h"
+#include "print/print_state.h"
 #include "resource.h"
-
-MainWindowState App;
 
 namespace {
 
@@ -85,6 +90,7 @@ void OnDestroy(HWND window) {
     GetWindowRect(window, &outer);
     WriteWindowGeometry(outer);
     FreeFontCatalog();
+    ReleasePrinterChoice();
     DestroyFontListBox(App.AtmList, App.AtmListOldFont);
     DestroyFontListBox(App.SelectedList, App.SelectedListOldFont);
     App.AtmList = App.SelectedList = App.FocusList = nullptr;
@@ -97,8 +103,15 @@ void OnDestroy(HWND window) {
 
 } // namespace
 
-MainLists MainWindowLists() {
-    return {App.AtmList, App.SelectedList, Catalog};
+HWND CreateMainWindow() {
+    // A geometry stored on a larger screen could leave only a corner of the window in sight.
+    RECT area;
+    WindowGeometry geometry = ReadWindowGeometry();
+    if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0))
+        geometry = FitOntoWorkArea(geometry, {area.left, area.top, area.right, area.bottom});
+    return CreateWindowExA(WS_EX_OVERLAPPEDWINDOW, "MarlixClass", PlainWindowTitle,
+                           WS_OVERLAPPEDWINDOW, geometry.left, geometry.top, geometry.width,
+                           geometry.height, nullptr, nullptr, ProgramInstance, nullptr);
 }
 
 LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,8 +1,8 @@
 // The menus' enabled, grayed and checked items, set each time a popup of the menu bar opens.
 // Accelerators go through the same states, so a grayed item's key does nothing.
-#include "app/commands.h"
+#include "app/menu_states.h"
 
-#include "app/main_window.h"
+#include "app/app_state.h"
 #include "base/language.h"
 #include "catalog/catalog_win.h"
 #include "controls/font_sample.h"

@@ -2,6 +2,7 @@
 # status panel and About box. (winmain.cpp belongs to the program alone; the tests create the
 # main window themselves.)
 list(APPEND MARLIX_SHELL_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/app_state.cpp
     ${CMAKE_CURRENT_LIST_DIR}/language_menu.cpp
     ${CMAKE_CURRENT_LIST_DIR}/status_panel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/start_up.cpp

@@ -1,15 +1,17 @@
-// Start-up: the program's five window classes, the command line's list file, the main window.
-#include "app/main_window.h"
+// Start-up: the program's five window classes, the command line's list file, the main window,
+// and each message of the loop.
+#include "app/start_up.h"
 
 #include <string>
 
+#include "app/main_window.h"
 #include "base/command_line.h"
+#include "base/instance.h"
 #include "base/settings.h"
 #include "controls/balloon.h"
 #include "controls/font_sample.h"
 #include "controls/toolbar.h"
 #include "listfile/list_file.h"
-#include "listfile/window_title.h"
 #include "resource.h"
 #include "winini/winini_file.h"
 
@@ -28,6 +30,14 @@ bool RegisterOne(HINSTANCE instance, const char* name, WNDPROC procedure, HBRUSH
     return RegisterClassA(&windowClass) != 0;
 }
 
+// Takes the list file named on the command line, to be opened once the main window stands.
+void TakeCommandLine(const char* commandLine) {
+    std::string path;
+    App.OpenListOnStart = ListPathFromCommandLine(commandLine, path);
+    if (App.OpenListOnStart)
+        SetCurrentListFile(path.c_str());
+}
+
 } // namespace
 
 bool RegisterMarlixClasses(HINSTANCE instance) {
@@ -42,25 +52,6 @@ bool RegisterMarlixClasses(HINSTANCE instance) {
                        nullptr) &&
            RegisterOne(instance, "MXShowFontClass", MXShowFontProc, CreateSolidBrush(paleYellow),
                        nullptr);
-}
-
-HWND CreateMainWindow() {
-    // A geometry stored on a larger screen could leave only a corner of the window in sight.
-    RECT area;
-    WindowGeometry geometry = ReadWindowGeometry();
-    if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0))
-        geometry = FitOntoWorkArea(geometry, {area.left, area.top, area.right, area.bottom});
-    return CreateWindowExA(WS_EX_OVERLAPPEDWINDOW, "MarlixClass", PlainWindowTitle,
-                           WS_OVERLAPPEDWINDOW, geometry.left, geometry.top, geometry.width,
-                           geometry.height, nullptr, nullptr, ProgramInstance, nullptr);
-}
-
-void TakeCommandLine(const char* commandLine) {
-    std::string path;
-    App.OpenListOnStart = ListPathFromCommandLine(commandLine, path);
-    ListFile.CurrentListTitle[0] = '\0';
-    if (App.OpenListOnStart)
-        SetCurrentListFile(path.c_str());
 }
 
 HWND StartMainWindow(HINSTANCE instance, const char* commandLine, int showState) {

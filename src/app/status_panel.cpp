@@ -2,7 +2,7 @@
 // area of the main window.
 #include "app/status_panel.h"
 
-#include "app/main_window.h"
+#include "app/app_state.h"
 #include "base/language.h"
 #include "catalog/catalog_win.h"
 #include "resource.h"

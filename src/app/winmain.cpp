@@ -1,7 +1,8 @@
 // The entry point: classes, the command-line file, the main window and the message loop. The
-// About box's rich-edit library is loaded when the box first opens (app/late_libraries.h).
+// About box's rich-edit library is loaded when the box first opens (base/late_libraries.h).
 #include <windows.h>
-#include "app/main_window.h"
+
+#include "app/start_up.h"
 #include "resource.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showState) {

@@ -7,7 +7,7 @@
 #include "base/system_code_page.h"
 #include "base/whole_file.h"
 #include "base/windows_directory.h"
-#include "catalog/font_list_speed.h"
+#include "catalog/font_list_batch.h"
 #include "catalog/list_box_font_list.h"
 #include "catalog/list_transfer.h"
 #include "resource.h"

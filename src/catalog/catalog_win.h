@@ -4,15 +4,9 @@
 #include <windows.h>
 
 #include "catalog/font_catalog.h"
+#include "catalog/main_lists.h"
 
 extern FontCatalog Catalog;
-
-// What the operations on the two lists work on, handed down by the main window.
-struct MainLists {
-    HWND atmList;      // control 1001: the catalogue fonts not selected
-    HWND selectedList; // control 1002: the selected fonts
-    const FontCatalog& catalog;
-};
 
 // Reads atm.ini from the Windows directory into the catalogue and fills the list box. Every
 // failure is reported to the user (beep, then a message box over the list's parent).

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "catalog/font_catalog.h"
-#include "catalog/font_list_speed.h"
+#include "catalog/font_list_batch.h"
 
 namespace {
 

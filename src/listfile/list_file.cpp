@@ -8,13 +8,13 @@
 #include "base/language.h"
 #include "base/safe_file.h"
 #include "base/shell_hooks.h"
+#include "base/system_code_page.h"
 #include "base/whole_file.h"
 #include "catalog/ini_text.h"
 #include "catalog/list_box_font_list.h"
 #include "listfile/entry_text.h"
 #include "listfile/list_file_text.h"
 #include "listfile/list_matching_win.h"
-#include "base/system_code_page.h"
 #include "resource.h"
 
 ListFileState ListFile;

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "catalog/catalog_win.h"
+#include "catalog/main_lists.h"
 
 struct ListFileState {
     char CurrentListPath[261] = "";  // full path of the current list file

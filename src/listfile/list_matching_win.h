@@ -7,7 +7,7 @@
 #include <windows.h>
 
 #include "base/exports.h"
-#include "catalog/catalog_win.h"
+#include "catalog/main_lists.h"
 #include "listfile/matching.h"
 
 // The wait cursor while a match runs, and the arrow again after it, also when memory ran out.

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "catalog/font_catalog.h"
-#include "catalog/font_list_speed.h"
+#include "catalog/font_list_batch.h"
 #include "catalog/list_transfer.h"
 #include "listfile/text_search.h"
 

@@ -1,8 +1,9 @@
 // Stopping a running job: the "Printing" dialog and the job's abort procedure, which is the
 // message pump while the job runs.
-#include "print/print.h"
+#include "print/print_job.h"
 
 #include "base/language.h"
+#include "print/print_state.h"
 #include "resource.h"
 
 int SetKWPrintAbort(int value) {

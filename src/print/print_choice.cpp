@@ -1,9 +1,11 @@
 // Dialog 1011: names the printer and lets the user choose which list to print.
-#include "print/print.h"
+#include "print/print_choice.h"
 
 #include "base/help.h"
 #include "base/instance.h"
 #include "base/language.h"
+#include "print/print_job.h"
+#include "print/print_setup.h"
 #include "resource.h"
 
 namespace {
@@ -11,9 +13,9 @@ namespace {
 // The choice shown in the dialog; only OK makes it the PrintListChoice.
 int DialogChoice = 1;
 
-// Whether the list the choice names in the dialog's owner holds a font.
-bool ListHasFonts(HWND dialog, int choice) {
-    const LRESULT count = SendMessageA(ListOfChoice(GetParent(dialog), choice), LB_GETCOUNT, 0, 0);
+// Whether the list the choice names holds a font.
+bool ListHasFonts(int choice) {
+    const LRESULT count = SendMessageA(ListOfChoice(choice), LB_GETCOUNT, 0, 0);
     return count != LB_ERR && count > 0;
 }
 
@@ -34,8 +36,8 @@ void OnInitDialog(HWND dialog) {
     KWStrTbSetTxt(GetDlgItem(dialog, IDOK), IDS_OK);
     KWStrTbSetTxt(GetDlgItem(dialog, IDCANCEL), IDS_CANCEL);
     KWStrTbSetTxt(GetDlgItem(dialog, IDC_PRINT_HELP), IDS_HELP);
-    EnableWindow(GetDlgItem(dialog, IDC_PRINT_SELECTED), ListHasFonts(dialog, 2));
-    const bool atmFonts = ListHasFonts(dialog, 1);
+    EnableWindow(GetDlgItem(dialog, IDC_PRINT_SELECTED), ListHasFonts(2));
+    const bool atmFonts = ListHasFonts(1);
     EnableWindow(GetDlgItem(dialog, IDC_PRINT_ATM_LIST), atmFonts);
     Choose(dialog, atmFonts ? 1 : 2);
 }
@@ -53,11 +55,11 @@ INT_PTR OnCommand(HWND dialog, int id) {
         ShowHelpTopic(dialog, Language.HelpFileName, HELP_CONTEXT, IDH_PRINT_CHOICE);
         break;
     case IDC_PRINT_ATM_LIST:
-        if (ListHasFonts(dialog, 1))
+        if (ListHasFonts(1))
             Choose(dialog, 1);
         break;
     case IDC_PRINT_SELECTED:
-        if (ListHasFonts(dialog, 2))
+        if (ListHasFonts(2))
             Choose(dialog, 2);
         break;
     }
@@ -82,19 +84,11 @@ INT_PTR CALLBACK PrintSelDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     return FALSE;
 }
 
-HWND ListOfChoice(HWND owner, int choice) {
-    switch (choice) {
-    case 1:
-        return GetDlgItem(owner, IDC_ATM_LIST);
-    case 2:
-        return GetDlgItem(owner, IDC_SELECTED_LIST);
-    }
-    return nullptr;
-}
-
-void RunPrintCommand(HWND owner) {
+void RunPrintCommand(HWND owner, const PrintSource& source) {
+    Printing.Source = source;
     // -1 (the dialog could not be made) is no confirmation either.
     if (DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_PRINT_CHOICE), owner, PrintSelDlgProc,
                         0) > 0)
         KWPrintPages(owner);
+    Printing.Source = PrintSource();
 }

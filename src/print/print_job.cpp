@@ -1,12 +1,14 @@
 // The print job: a context for the chosen printer, the "Printing" dialog that can stop it, and
 // the document "Marlix Print" with the pages of the chosen list.
-#include "print/print.h"
+#include "print/print_job.h"
 
 #include <exception>
 
 #include "base/instance.h"
 #include "base/language.h"
 #include "print/global_lock.h"
+#include "print/print_setup.h"
+#include "print/print_state.h"
 #include "print/printer_device.h"
 #include "resource.h"
 
@@ -58,7 +60,7 @@ void RunDocument(HWND owner, HDC dc) {
         return;
     }
     try {
-        PrintListPages(dc, ListOfChoice(owner, Printing.PrintListChoice));
+        PrintListPages(dc, ListOfChoice(Printing.PrintListChoice), Printing.Source.listTitle);
     } catch (const std::exception&) { // no memory for the list's texts
         AbortDoc(dc);
         KWStrTbMsgBox(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION, MB_ICONERROR);

@@ -1,13 +1,12 @@
 // Drawing a list on the printer: the pages laid out by the page layout, in hundredths of an
 // inch, with the two fixed fonts.
-#include "print/print.h"
+#include "print/print_job.h"
 
 #include <vector>
 
 #include "base/font_description.h"
 #include "base/list_box_text.h"
 #include "base/system_code_page.h"
-#include "listfile/list_file.h"
 #include "print/page_layout.h"
 
 namespace {
@@ -73,7 +72,7 @@ void Draw(HDC dc, const PlacedText& placed, bool tabbed) {
 
 } // namespace
 
-void PrintListPages(HDC dc, HWND listBox) {
+void PrintListPages(HDC dc, HWND listBox, const char* listTitle) {
     const Font body(16, FALSE, FF_ROMAN | DEFAULT_PITCH, "Times");
     const Font footer(11, TRUE, FF_SWISS | DEFAULT_PITCH, "Arial");
     const KeepSelectedFont keep(dc, footer.get());
@@ -84,7 +83,7 @@ void PrintListPages(HDC dc, HWND listBox) {
     const long lineStep = LineStepOf(dc, true);
 
     for (const PrintedPage& page :
-         LayOutListPages(ListItems(listBox), lineStep, footerStep, ListFile.CurrentListTitle)) {
+         LayOutListPages(ListItems(listBox), lineStep, footerStep, listTitle)) {
         // Every page sets its own attributes: some drivers reset them at the start of a page.
         StartPage(dc);
         SetMapMode(dc, MM_LOENGLISH);

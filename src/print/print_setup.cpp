@@ -1,11 +1,12 @@
 // The printer choice: the system's print setup dialog, and the printer line that names the
 // printer the next job will use.
-#include "print/print.h"
+#include "print/print_setup.h"
 
 #include <vector>
 
 #include "base/late_libraries.h"
 #include "print/global_lock.h"
+#include "print/print_state.h"
 #include "print/printer_device.h"
 
 PrintState Printing;

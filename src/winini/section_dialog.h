@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "base/exports.h"
-#include "catalog/catalog_win.h"
+#include "catalog/main_lists.h"
 
 enum SectionMode { SectionSave = 0, SectionOpen = 1 };
 // Which sections are offered and what OK does; set before the dialog runs.

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "catalog/catalog_win.h"
+#include "catalog/main_lists.h"
 
 // A WIN.INI larger than this is not worked with (message 117).
 constexpr DWORD WinIniLoadLimit = 70000;

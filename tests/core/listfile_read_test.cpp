@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "catalog/font_catalog.h"
-#include "listfile/entry_text.h"
 #include "font_fixtures.h"
+#include "listfile/entry_text.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "base/shell_hooks.h"
 #include "controls/font_sample.h"
 #include "controls/toolbar.h"
-#include "print/print.h"
+#include "print/print_choice.h"
 #include "resource.h"
 #include "window_probe.h"
 #include "winini/section_dialog.h"
@@ -190,7 +190,7 @@ TEST_F(HelpTest, PrintDialogHelpButtonOpensThePrintingPageThatOutlivesTheDialog)
         EXPECT_TRUE(IsWindow(dialog.window)) << "the dialog stays";
         return IDCANCEL;
     });
-    RunPrintCommand(mainWindow);
+    RunPrintCommand(mainWindow, {App.AtmList, App.SelectedList, ""});
     EXPECT_EQ(caption, "Ayuda de Marlix32 - Imprimir");
     ASSERT_EQ(helps.size(), 1u);
     EXPECT_EQ(helps[0].file, "Marlixs.hlp");

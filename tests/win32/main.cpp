@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/main_window.h"
+#include "app/start_up.h"
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);

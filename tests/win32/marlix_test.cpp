@@ -1,6 +1,7 @@
 #include "marlix_test.h"
 
 #include "app/main_window.h"
+#include "app/start_up.h"
 #include "base/language.h"
 #include "base/shell_hooks.h"
 

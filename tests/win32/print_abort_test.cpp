@@ -1,7 +1,8 @@
 // The job's abort procedure: the message pump while a job runs, until Cancel is pressed.
 #include "print_fixture.h"
 
-#include "print/print.h"
+#include "print/print_job.h"
+#include "print/print_state.h"
 #include "resource.h"
 
 namespace {

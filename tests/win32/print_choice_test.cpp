@@ -6,7 +6,8 @@
 #include "app/language_menu.h"
 #include "app/main_window.h"
 #include "base/language.h"
-#include "print/print.h"
+#include "print/print_choice.h"
+#include "print/print_setup.h"
 #include "resource.h"
 
 namespace {
@@ -103,7 +104,7 @@ TEST_F(PrintTest, CancelKeepsTheEarlierChoiceAndStartsNoJob) {
         return IDCANCEL;
     });
     // With this printer entry a job would report that it cannot print: nothing must follow.
-    RunPrintCommand(mainWindow);
+    RunPrintCommand(mainWindow, {App.AtmList, App.SelectedList, ""});
     EXPECT_EQ(Printing.PrintListChoice, 2);
     EXPECT_EQ(dialogs.Seen().back().caption, "Print");
 }

@@ -2,8 +2,9 @@
 
 #include "app/main_window.h"
 #include "app/status_panel.h"
+#include "base/instance.h"
 #include "catalog/catalog_win.h"
-#include "print/print.h"
+#include "print/print_choice.h"
 #include "resource.h"
 
 void PrintTest::SetUp() {
@@ -28,6 +29,8 @@ void PrintTest::OpenMainWindow(int fonts, int selected) {
         UpdateSelectedCount(mainWindow);
     }
     ASSERT_EQ(App.SelectedFontCount, static_cast<unsigned long>(selected));
+    // What the print command hands a job that a test starts itself.
+    Printing.Source = {App.AtmList, App.SelectedList, ""};
 }
 
 INT_PTR PrintTest::RunChoiceDialog() {

@@ -7,7 +7,9 @@
 #include <sstream>
 
 #include "app/main_window.h"
-#include "print/print.h"
+#include "print/print_choice.h"
+#include "print/print_job.h"
+#include "print/print_setup.h"
 #include "resource.h"
 
 namespace {
@@ -110,7 +112,7 @@ TEST_F(PrintJob, SetupNamesTheChosenPrinterAndACancelledSetupKeepsIt) {
     FormatPrinterLine(line);
     EXPECT_EQ(line, chosen);
     dialogs.ThenClick(IDCANCEL);
-    RunPrintCommand(mainWindow);
+    RunPrintCommand(mainWindow, {App.AtmList, App.SelectedList, ""});
     EXPECT_EQ(dialogs.Seen().back().controls.at(IDC_PRINTER_LINE), chosen);
 }
 
@@ -132,7 +134,7 @@ TEST_F(PrintJob, PrintsTheChosenListAsOneDocumentOfNumberedPages) {
     {
         // The user looks at the "Printing" dialog long enough for the helper to see it.
         DialogCreations reading(mainWindow, 30);
-        RunPrintCommand(mainWindow);
+        RunPrintCommand(mainWindow, {App.AtmList, App.SelectedList, ""});
     }
     EXPECT_EQ(Printing.PrintListChoice, 1);
     EXPECT_TRUE(ownerDisabled);
@@ -163,7 +165,7 @@ TEST_F(PrintJob, CancelInThePrintingDialogStopsTheJobWithoutAMessage) {
     });
     {
         DialogCreations reading(mainWindow, 30);
-        RunPrintCommand(mainWindow);
+        RunPrintCommand(mainWindow, {App.AtmList, App.SelectedList, ""});
     }
     EXPECT_TRUE(Printing.PrintAborted);
     EXPECT_FALSE(IsWindow(stopDialog));

@@ -9,8 +9,7 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "listfile/list_file.h"
-#include "print/print.h"
+#include "print/print_job.h"
 
 namespace {
 
@@ -69,12 +68,8 @@ class PrintPages : public ::testing::Test {
     void SetUp() override {
         list = CreateWindowExA(0, "LISTBOX", nullptr, WS_POPUP | LBS_SORT | LBS_EXTENDEDSEL, 0, 0,
                                100, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-        ListFile = ListFileState();
     }
-    void TearDown() override {
-        DestroyWindow(list);
-        ListFile = ListFileState();
-    }
+    void TearDown() override { DestroyWindow(list); }
 
     void Fill(int count) {
         for (int i = 1; i <= count; ++i)
@@ -83,7 +78,7 @@ class PrintPages : public ::testing::Test {
 
     EmfReading Print() {
         HDC dc = CreateEnhMetaFileA(nullptr, nullptr, nullptr, "marlix\0pages\0");
-        PrintListPages(dc, list);
+        PrintListPages(dc, list, title);
         HENHMETAFILE metafile = CloseEnhMetaFile(dc);
         EmfReading reading = ReadEnhMetaFile(metafile);
         DeleteEnhMetaFile(metafile);
@@ -91,6 +86,7 @@ class PrintPages : public ::testing::Test {
     }
 
     HWND list = nullptr;
+    const char* title = "";
 };
 
 void ExpectFont(const DrawnText& drawn, const LOGFONTA& expected) {
@@ -107,7 +103,7 @@ void ExpectFont(const DrawnText& drawn, const LOGFONTA& expected) {
 
 TEST_F(PrintPages, LinesAndFooterInHundredthsOfAnInchWithTheirFontsAndAlignment) {
     Fill(3);
-    lstrcpyA(ListFile.CurrentListTitle, "fonts.mxf");
+    title = "fonts.mxf";
     const EmfReading reading = Print();
     const long step = LineStep();
     // Default tab stops: every eight average character widths of the body font, counted from
@@ -194,7 +190,7 @@ TEST_F(PrintPages, BreaksPagesAfterNineInchesOfLinesAndNumbersOverTheWholeList) 
 }
 
 TEST_F(PrintPages, EmptyListDrawsNoPage) {
-    lstrcpyA(ListFile.CurrentListTitle, "fonts.mxf");
+    title = "fonts.mxf";
     const EmfReading reading = Print();
     EXPECT_EQ(reading.pages, 0);
     EXPECT_TRUE(reading.texts.empty());

@@ -3,6 +3,7 @@
 #include "marlix_test.h"
 
 #include "app/main_window.h"
+#include "app/start_up.h"
 #include "base/geometry.h"
 #include "controls/toolbar.h"
 #include "listfile/list_file.h"

@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "app/main_window.h"
+#include "app/start_up.h"
 #include "resource.h"
 
 namespace {

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "app/start_up.h"
 #include "controls/toolbar.h"
 #include "resource.h"
 #include "support/driving.h"

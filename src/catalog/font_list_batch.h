@@ -1,4 +1,5 @@
-// Ways to compare and change many items of a FontList without asking the list for each one.
+// Work on many items of a FontList at once: names compared without asking the list for each
+// pair, and redraw turned off for a scope.
 #pragma once
 
 #include "base/ascii.h"
