@@ -17,11 +17,13 @@
 #include "base/shell_hooks.h"
 #include "base/system_code_page.h"
 #include "catalog/catalog_win.h"
+#include "controls/font_list_box.h"
 #include "controls/font_sample.h"
 #include "controls/toolbar.h"
 #include "listfile/window_title.h"
 #include "print/print_state.h"
 #include "resource.h"
+#include "winini/font_change_warning.h"
 
 namespace {
 

@@ -1,7 +1,6 @@
 #include "base/language.h"
 
 #include "base/instance.h"
-#include "base/settings.h"
 #include "base/shell_hooks.h"
 #include "resource.h"
 
@@ -22,11 +21,6 @@ const char* LanguageResourceBytes(int englishId, int spanishId, const char* type
     const char* bytes = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
     size = bytes ? SizeofResource(ProgramInstance, found) : 0;
     return bytes;
-}
-
-bool SetFontChangeWarning(int value) {
-    Language.WarnOnFontChange = value != 0;
-    return WriteSettingNumber("Options", "Warn01", Language.WarnOnFontChange ? 1 : 0);
 }
 
 int KWStrTbGetTxt(char* buffer, UINT id) {
@@ -57,12 +51,6 @@ int KWStrTbMsgBox(HWND owner, UINT textId, UINT captionId, UINT style, const cha
 }
 
 // GetParent gives a dialog's owner; the main window, an overlapped window, has none.
-HWND TopOwner(HWND window) {
-    while (HWND owner = GetParent(window))
-        window = owner;
-    return window;
-}
-
 bool ReportFailure(HWND owner, UINT textId, UINT captionId) {
     SoundBeep(MB_ICONERROR);
     KWStrTbMsgBox(owner, textId, captionId, MB_ICONERROR);

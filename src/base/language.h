@@ -9,7 +9,6 @@
 struct LanguageState {
     int LanguageOffset = 0;                  // 0 English, 300 Spanish
     const char* HelpFileName = "Marlix.hlp"; // "Marlixs.hlp" in Spanish
-    bool WarnOnFontChange = true;            // the font-change warning after a WIN.INI rewrite
 };
 extern LanguageState Language;
 
@@ -21,14 +20,10 @@ int GetLanguageOffset();
 int LanguageResourceId(int englishId, int spanishId);
 // The bytes of the current language's resource of this type (size set), or null when missing.
 const char* LanguageResourceBytes(int englishId, int spanishId, const char* type, DWORD& size);
-bool SetFontChangeWarning(int value);
 
 // A failure the user must see: a beep, then the stop-icon message box of the two texts over the
 // owner. Returns false, for the caller to return.
 bool ReportFailure(HWND owner, UINT textId, UINT captionId);
-// The window at the top of the window's chain of owners: the main window, for the main window
-// itself and for its dialogs.
-HWND TopOwner(HWND window);
 
 MARLIX_EXPORT int KWStrTbMsgBox(HWND owner, UINT textId, UINT captionId, UINT style);
 // The same message with the text's two %s replaced by first and second (paths, which may be

@@ -1,10 +1,10 @@
-# Files of this folder, the ground the subsystems stand on: it includes nothing above it.
+# Files of this folder, the ground the subsystems stand on: it includes nothing above it, and
+# holds no window.
 # Portable ones build natively too; Win32 ones only for Windows.
 list(APPEND MARLIX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/code_page.cpp
     ${CMAKE_CURRENT_LIST_DIR}/command_line.cpp
     ${CMAKE_CURRENT_LIST_DIR}/geometry.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/help_book.cpp
 )
 list(APPEND MARLIX_SHELL_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/instance.cpp
@@ -17,5 +17,4 @@ list(APPEND MARLIX_SHELL_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/safe_file.cpp
     ${CMAKE_CURRENT_LIST_DIR}/settings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/language.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/help.cpp
 )

@@ -1,5 +1,4 @@
-// The font sample window ("ABYZ abyz 123" in the font under the pointer) and the list-box
-// subclass that opens it on a right press.
+// The font sample window: "ABYZ abyz 123" in the font of a list's caret item.
 #pragma once
 
 #include <windows.h>
@@ -27,9 +26,6 @@ constexpr int SampleRebuildCommand = 20;
 MARLIX_EXPORT HWND ShowFontSample(HWND listBox);
 // Destroys FontSampleWindow if it is open and forgets it.
 void CloseFontSample();
-// Puts ListCapProc in place of the list box's procedure, keeping the previous one.
-void SubclassFontList(HWND listBox);
 
 MARLIX_EXPORT LRESULT CALLBACK MXShowFontProc(HWND window, UINT message, WPARAM wParam,
                                               LPARAM lParam);
-MARLIX_EXPORT LRESULT CALLBACK ListCapProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -7,4 +7,5 @@ list(APPEND MARLIX_SHELL_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/toolbar_button.cpp
     ${CMAKE_CURRENT_LIST_DIR}/balloon.cpp
     ${CMAKE_CURRENT_LIST_DIR}/font_sample.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/font_list_box.cpp
 )

@@ -9,6 +9,7 @@
 #include "base/safe_file.h"
 #include "base/shell_hooks.h"
 #include "base/system_code_page.h"
+#include "base/wait_cursor.h"
 #include "base/whole_file.h"
 #include "catalog/ini_text.h"
 #include "catalog/list_box_font_list.h"

@@ -8,6 +8,7 @@
 #include "base/instance.h"
 #include "base/language.h"
 #include "base/system_code_page.h"
+#include "base/wait_cursor.h"
 #include "catalog/list_box_font_list.h"
 #include "resource.h"
 

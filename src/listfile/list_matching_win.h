@@ -10,15 +10,6 @@
 #include "catalog/main_lists.h"
 #include "listfile/matching.h"
 
-// The wait cursor while a match runs, and the arrow again after it, also when memory ran out.
-class WaitCursor {
-  public:
-    WaitCursor() { SetCursor(LoadCursorA(nullptr, IDC_WAIT)); }
-    ~WaitCursor() { SetCursor(LoadCursorA(nullptr, IDC_ARROW)); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
 // What a match came to, over owner: dialog 1005 with the names that matched nothing, message
 // 106/107 when memory ran out, 118/119 when the SelectedList is empty afterwards. True when the
 // SelectedList holds a font.

@@ -1,9 +1,9 @@
 // Dialog 1011: names the printer and lets the user choose which list to print.
 #include "print/print_choice.h"
 
-#include "base/help.h"
 #include "base/instance.h"
 #include "base/language.h"
+#include "help/help.h"
 #include "print/print_job.h"
 #include "print/print_setup.h"
 #include "resource.h"

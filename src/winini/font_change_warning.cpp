@@ -2,11 +2,19 @@
 
 #include "base/instance.h"
 #include "base/language.h"
+#include "base/settings.h"
 #include "base/shell_hooks.h"
 #include "resource.h"
 
+bool WarnOnFontChange = true;
+
+bool SetFontChangeWarning(int value) {
+    WarnOnFontChange = value != 0;
+    return WriteSettingNumber("Options", "Warn01", WarnOnFontChange ? 1 : 0);
+}
+
 void ShowFontChangeWarning(HWND owner) {
-    if (!Language.WarnOnFontChange)
+    if (!WarnOnFontChange)
         return;
     const int dialog = LanguageResourceId(IDD_FONT_CHANGE_WARNING, IDD_FONT_CHANGE_WARNING_SPANISH);
     DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(dialog), owner, WarningDlgProc, 0);
@@ -25,7 +33,7 @@ INT_PTR CALLBACK WarningDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         }
         // Each click flips the setting and stores it at once.
         if (LOWORD(wParam) == IDC_WARNING_DONT_SHOW && HIWORD(wParam) == BN_CLICKED)
-            SetFontChangeWarning(Language.WarnOnFontChange ? 0 : 1);
+            SetFontChangeWarning(WarnOnFontChange ? 0 : 1);
         return FALSE;
     }
     return FALSE;

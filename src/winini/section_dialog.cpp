@@ -3,12 +3,13 @@
 #include <new>
 #include <string>
 
-#include "base/help.h"
 #include "base/instance.h"
 #include "base/language.h"
 #include "base/list_box_text.h"
 #include "base/shell_hooks.h"
 #include "base/system_code_page.h"
+#include "base/top_owner.h"
+#include "help/help.h"
 #include "listfile/text_search.h"
 #include "resource.h"
 #include "winini/printer_section.h"

@@ -7,6 +7,7 @@
 #include "base/safe_file.h"
 #include "base/shell_hooks.h"
 #include "base/system_code_page.h"
+#include "base/top_owner.h"
 #include "base/whole_file.h"
 #include "base/windows_directory.h"
 #include "catalog/list_box_font_list.h"

@@ -1,4 +1,4 @@
-#include "base/help_book.h"
+#include "help/help_book.h"
 
 #include <gtest/gtest.h>
 

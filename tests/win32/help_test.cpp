@@ -8,11 +8,11 @@
 
 #include "app/language_menu.h"
 #include "app/main_window.h"
-#include "base/help.h"
 #include "base/language.h"
 #include "base/shell_hooks.h"
 #include "controls/font_sample.h"
 #include "controls/toolbar.h"
+#include "help/help.h"
 #include "print/print_choice.h"
 #include "resource.h"
 #include "window_probe.h"

@@ -3,11 +3,11 @@
 #include "marlix_test.h"
 
 #include "app/main_window.h"
-#include "base/help.h"
 #include "base/language.h"
 #include "catalog/catalog_win.h"
 #include "controls/font_sample.h"
 #include "controls/toolbar.h"
+#include "help/help.h"
 #include "listfile/list_file.h"
 #include "resource.h"
 #include "window_probe.h"

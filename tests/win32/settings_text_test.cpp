@@ -6,6 +6,7 @@
 #include "base/language.h"
 #include "resource.h"
 #include "window_probe.h"
+#include "winini/font_change_warning.h"
 
 TEST_F(MarlixTest, SpanishTextsAreTheCodePage1252BytesOfTheTable) {
     ASSERT_TRUE(CreateMainWindow());
@@ -57,19 +58,19 @@ TEST_F(MarlixTest, StoredLanguageChoosesMenuAndIsKeptAsWritten) {
 TEST_F(MarlixTest, WarningSettingIsNormalisedAndWrittenAtStart) {
     WriteSettings("[Options]\r\nWarn01=5\r\n");
     ASSERT_TRUE(CreateMainWindow());
-    EXPECT_TRUE(Language.WarnOnFontChange);
+    EXPECT_TRUE(WarnOnFontChange);
     EXPECT_EQ(ReadSettingValue("Options", "Warn01"), 1);
     DestroyMainWindow();
 
     WriteSettings("[Options]\r\nWarn01=0\r\n");
     ASSERT_TRUE(CreateMainWindow());
-    EXPECT_FALSE(Language.WarnOnFontChange);
+    EXPECT_FALSE(WarnOnFontChange);
     EXPECT_EQ(ReadSettingValue("Options", "Warn01"), 0);
     DestroyMainWindow();
 
     windows.Remove("Marlix.ini");
     ASSERT_TRUE(CreateMainWindow());
-    EXPECT_TRUE(Language.WarnOnFontChange);
+    EXPECT_TRUE(WarnOnFontChange);
     EXPECT_EQ(ReadSettingValue("Options", "Warn01"), 1);
     EXPECT_EQ(ReadSettingValue("Options", "Language"), 0);
 }

@@ -9,6 +9,7 @@
 #include "catalog/catalog_win.h"
 #include "old_windows_moves.h"
 #include "resource.h"
+#include "winini/font_change_warning.h"
 #include "winini/section_dialog.h"
 
 namespace {
@@ -208,11 +209,11 @@ TEST_F(WinIniTest, WarningCheckBoxFlipsWarn01AndATickedOneKeepsTheWarningAway) {
     });
     RunSectionDialog(mainWindow, SectionSave, MainWindowLists());
     EXPECT_EQ(stored, (std::vector<int>{0, 1, 0}));
-    EXPECT_FALSE(Language.WarnOnFontChange);
+    EXPECT_FALSE(WarnOnFontChange);
 
     DestroyMainWindow();
     ASSERT_TRUE(CreateMainWindow());
-    EXPECT_FALSE(Language.WarnOnFontChange);
+    EXPECT_FALSE(WarnOnFontChange);
     SelectFonts({0});
     events.clear();
     ThenChooseSection("PostScript,LPT1");

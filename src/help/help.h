@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "base/help_book.h"
+#include "help/help_book.h"
 
 // Topics of the program's own help that no help context number asks for.
 constexpr int UsingHelpTopic = 90;

@@ -1,4 +1,5 @@
-#include "base/help.h"
+#include "base/top_owner.h"
+#include "help/help.h"
 
 #include <string>
 
