@@ -9,7 +9,8 @@
 
 #include "catalog/font_catalog.h"
 #include "catalog/list_transfer.h"
-#include "catalog/vector_font_list.h"
+#include "code_pages.h"
+#include "vector_font_list.h"
 
 namespace {
 

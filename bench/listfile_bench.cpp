@@ -4,11 +4,12 @@
 #include <cstring>
 #include <string>
 
-#include "catalog/vector_font_list.h"
+#include "code_pages.h"
 #include "file_name_entry_plain.h"
 #include "listfile/entry_text.h"
 #include "listfile/matching.h"
 #include "listfile/text_search.h"
+#include "vector_font_list.h"
 
 namespace {
 

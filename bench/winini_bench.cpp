@@ -1,5 +1,6 @@
 // Saving soft fonts into a printer section of a WIN.INI at the size limit.
-#include "catalog/vector_font_list.h"
+#include "code_pages.h"
+#include "vector_font_list.h"
 #include "winini/printer_section.h"
 #include "winini/winini_rebuild.h"
 

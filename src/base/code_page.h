@@ -23,10 +23,6 @@ struct CodePage {
     unsigned char Fold(unsigned char byte) const { return lower[byte]; }
 };
 
-// Code page 1252 (Western): no lead bytes; A..Z, 0xC0..0xD6 and 0xD8..0xDE gain 0x20; 0x8A,
-// 0x8C, 0x8E and 0x9F map to 0x9A, 0x9C, 0x9E and 0xFF.
-const CodePage& WesternCodePage();
-
 // The first of the bytes in set (each a byte below 0x40, which never ends a two-byte character)
 // that begins a character at or after text, or the terminating zero.
 const char* FindCharOf(const char* text, const char* set, const CodePage& codePage);

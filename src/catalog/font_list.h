@@ -1,17 +1,11 @@
 // A sorted, multi-selection list of font names: what the catalogue load, the list transfer and
 // the matching need of a list box. The program implements it over a real LISTBOX
-// (list_box_font_list.h); tests implement it over a vector (vector_font_list.h).
+// (list_box_font_list.h); tests implement it over a vector.
 #pragma once
 
 #include <climits>
 #include <string>
 #include <vector>
-
-// Orders two font names: negative, zero or positive. Tests' lists are ordered by one of these.
-using NameOrder = int (*)(const char* a, const char* b);
-// A name's sort key under such an order: two keys compared byte by byte order their names, and
-// equal keys mean names that compare equal.
-using NameKey = std::string (*)(const char* name);
 
 // What Compare answers when the list cannot tell the order of two names.
 constexpr int OrderUnknown = INT_MIN;
@@ -31,7 +25,8 @@ class FontList {
     // program: of two names negative, zero or positive, or OrderUnknown when the system cannot
     // tell (callers then leave the placing to AddSorted).
     virtual int Compare(const char* a, const char* b) const = 0;
-    // The name's sort key in that order (see NameKey); empty when it cannot be made.
+    // The name's sort key in that order: two keys compared byte by byte order their names, and
+    // equal keys mean names that compare equal; empty when it cannot be made.
     virtual std::string SortKey(const char* name) const = 0;
     virtual void Delete(int index) = 0;
     virtual int SelectedCount() const = 0;

@@ -11,7 +11,6 @@
 #include "base/system_code_page.h"
 #include "base/wait_cursor.h"
 #include "base/whole_file.h"
-#include "catalog/ini_text.h"
 #include "catalog/list_box_font_list.h"
 #include "listfile/entry_text.h"
 #include "listfile/list_file_text.h"
@@ -26,14 +25,15 @@ namespace {
 // Reads the [Fonts] body of text into the lists; on success CurrentListForm becomes the form
 // the body was written in.
 bool ReadFontsBody(HWND owner, const MainLists& lists, char* text, bool merge) {
-    if (ExtractFontsSection(text, SystemCodePage()) == 0)
-        return ReportFailure(owner, IDS_NO_FONT_INFO, IDS_OPEN_FILE_CAPTION);
     ListBoxFontList atmList(lists.atmList), selectedList(lists.selectedList);
     ListRead body;
     {
         WaitCursor wait;
-        body = ReadListBody(text, atmList, selectedList, lists.catalog, merge, SystemCodePage());
+        body =
+            ReadListFileText(text, atmList, selectedList, lists.catalog, merge, SystemCodePage());
     }
+    if (body.outcome == ListReadOutcome::NoFontsSection)
+        return ReportFailure(owner, IDS_NO_FONT_INFO, IDS_OPEN_FILE_CAPTION);
     if (!ShowMatchOutcome(owner, body.match))
         return false;
     ListFile.CurrentListForm = body.form;

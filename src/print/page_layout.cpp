@@ -16,6 +16,15 @@ long LinesPerPage(long lineStep) {
     return ListAreaHeight / lineStep;
 }
 
+namespace {
+
+// "Page %ld".
+std::string PageNumberText(long page) {
+    return "Page " + std::to_string(page);
+}
+
+} // namespace
+
 // Numbers are formatted by std::to_string, not printf: the C runtime's printf brings in code
 // for processors newer than the oldest the program runs on.
 std::string ListLineText(long number, const std::string& text) {
@@ -24,10 +33,6 @@ std::string ListLineText(long number, const std::string& text) {
         line.append(3 - line.size(), ' ');
     line += '\t';
     return line + text;
-}
-
-std::string PageNumberText(long page) {
-    return "Page " + std::to_string(page);
 }
 
 std::vector<PrintedPage> LayOutListPages(const std::vector<std::string>& items, long lineStep,

@@ -25,8 +25,6 @@ long LinesPerPage(long lineStep);
 
 // "%-3ld\t%s": the item's number counted from 1 over the whole list, padded to three characters.
 std::string ListLineText(long number, const std::string& text);
-// "Page %ld".
-std::string PageNumberText(long page);
 
 struct PlacedText {
     long x;

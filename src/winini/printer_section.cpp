@@ -20,7 +20,7 @@ long NextPrinterSection(const char* text, char* name, long from, const CodePage&
     return text[at] == '\n' ? at + 1 : at;
 }
 
-long FindPrinterSection(const char* text, const char* wanted, NameOrder equal,
+long FindPrinterSection(const char* text, const char* wanted, SectionNameCompare equal,
                         const CodePage& codePage) {
     char name[PrinterSectionNameSize];
     long at = 0;

@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "catalog/font_list.h"
 #include "catalog/ini_text.h"
 
 // A section name has at most 83 characters; a name buffer needs room for them and the zero.
@@ -27,9 +26,12 @@ constexpr int PrinterSectionNameSize = PrinterSectionNameMax + 1;
 // has no ']' ends the scan: -2 is returned and no later section is seen.
 long NextPrinterSection(const char* text, char* name, long from, const CodePage& codePage);
 
+// Compares two section names: zero when they are the same name.
+using SectionNameCompare = int (*)(const char* a, const char* b);
+
 // Body start of the first section whose name equals wanted under equal (0 = equal; the program
 // passes lstrcmpiA), or -2. Duplicate names: the first in the text wins.
-long FindPrinterSection(const char* text, const char* wanted, NameOrder equal,
+long FindPrinterSection(const char* text, const char* wanted, SectionNameCompare equal,
                         const CodePage& codePage);
 
 // End of the body that starts at bodyStart: the offset of the next '[' outside a comment, or the

@@ -19,9 +19,14 @@
 #include "winini/printer_section.h"
 #include "winini/winini_rebuild.h"
 
+namespace {
+
+// How section names are compared.
 int SectionNameOrder(const char* a, const char* b) {
     return lstrcmpiA(a, b);
 }
+
+} // namespace
 
 void TakeBackWinIni(HWND owner) {
     char path[MAX_PATH];

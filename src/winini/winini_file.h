@@ -38,6 +38,3 @@ void SaveToWinIni(HWND owner, const char* sectionName, const MainLists& lists);
 // file title of owner, the main window. False when WIN.INI could not be loaded or the section is
 // no longer in it.
 bool OpenFromWinIni(HWND owner, const char* sectionName, const MainLists& lists);
-
-// lstrcmpiA: how section names are compared.
-int SectionNameOrder(const char* a, const char* b);

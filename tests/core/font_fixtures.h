@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "catalog/font_catalog.h"
-#include "catalog/vector_font_list.h"
+#include "vector_font_list.h"
 
 using Names = std::vector<std::string>;
 

@@ -1,4 +1,4 @@
-#include "catalog/vector_font_list.h"
+#include "vector_font_list.h"
 
 #include <gtest/gtest.h>
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "catalog/font_catalog.h"
+#include "code_pages.h"
 #include "font_fixtures.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "catalog/font_catalog.h"
+#include "code_pages.h"
 #include "font_fixtures.h"
 #include "listfile/entry_text.h"
 

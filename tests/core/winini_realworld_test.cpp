@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "code_pages.h"
 #include "font_fixtures.h"
 
 namespace {

@@ -1,4 +1,5 @@
-#include "catalog/vector_font_list.h"
+#include "code_pages.h"
+#include "vector_font_list.h"
 #include "winini/printer_section.h"
 #include "winini/winini_rebuild.h"
 

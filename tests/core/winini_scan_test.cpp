@@ -1,4 +1,4 @@
-#include "catalog/vector_font_list.h"
+#include "vector_font_list.h"
 #include "winini/printer_section.h"
 
 #include <gtest/gtest.h>

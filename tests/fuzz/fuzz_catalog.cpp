@@ -10,8 +10,8 @@
 
 #include "catalog/font_catalog.h"
 #include "catalog/ini_text.h"
-#include "catalog/vector_font_list.h"
 #include "fuzz_code_page.h"
+#include "vector_font_list.h"
 
 namespace {
 

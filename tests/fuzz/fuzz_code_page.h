@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "../core/code_pages.h"
+#include "code_pages.h"
 
 inline const CodePage& FuzzCodePage(std::uint8_t choice) {
     switch (choice % 3) {

@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "catalog/vector_font_list.h"
 #include "file_name_entry_plain.h"
 #include "listfile/entry_text.h"
 #include "listfile/list_file_text.h"
 #include "listfile/matching.h"
 #include "listfile/text_search.h"
+#include "vector_font_list.h"
 
-#include "../core/code_pages.h"
+#include "code_pages.h"
 
 namespace {
 

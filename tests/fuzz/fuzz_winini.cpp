@@ -3,8 +3,8 @@
 // within 64 bytes of the limit), then the entry text, then the file. For every printer section
 // found, saving into it must give back the head and the tail byte for byte, or refuse for the
 // right reason.
-#include "catalog/vector_font_list.h"
 #include "fuzz_code_page.h"
+#include "vector_font_list.h"
 #include "winini/printer_section.h"
 #include "winini/winini_rebuild.h"
 

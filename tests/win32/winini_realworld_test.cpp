@@ -4,6 +4,7 @@
 
 #include "app/main_window.h"
 #include "catalog/catalog_win.h"
+#include "code_pages.h"
 #include "resource.h"
 #include "winini/printer_section.h"
 #include "winini/section_dialog.h"

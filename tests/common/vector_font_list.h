@@ -4,6 +4,11 @@
 
 #include "catalog/font_list.h"
 
+// Orders two font names: negative, zero or positive.
+using NameOrder = int (*)(const char* a, const char* b);
+// A name's sort key under such an order (see FontList::SortKey).
+using NameKey = std::string (*)(const char* name);
+
 class VectorFontList : public FontList {
   public:
     // Without key, SortKey makes none.

@@ -17,6 +17,20 @@ inline CodePage SingleByteCodePage(std::initializer_list<std::pair<int, int>> ca
     return page;
 }
 
+// Western (1252): no lead bytes; A..Z, 0xC0..0xD6 and 0xD8..0xDE gain 0x20; 0x8A, 0x8C, 0x8E
+// and 0x9F map to 0x9A, 0x9C, 0x9E and 0xFF.
+inline const CodePage& WesternCodePage() {
+    static const CodePage page = [] {
+        CodePage made =
+            SingleByteCodePage({{0x8A, 0x9A}, {0x8C, 0x9C}, {0x8E, 0x9E}, {0x9F, 0xFF}});
+        for (int byte = 0xC0; byte <= 0xDE; ++byte)
+            if (byte != 0xD7)
+                made.lower[byte] = static_cast<unsigned char>(byte + 0x20);
+        return made;
+    }();
+    return page;
+}
+
 // Japanese (Shift-JIS): lead bytes 0x81..0x9F and 0xE0..0xFC; only A..Z have a small form among
 // the single bytes (0xA1..0xDF are half-width katakana).
 inline const CodePage& CodePage932() {
