@@ -96,8 +96,8 @@ ToolbarChange AskAndOpenList(HWND window, bool merge) {
 }
 
 ToolbarChange OpenWinIniSection(HWND window) {
-    const bool opened =
-        RunSectionDialog(window, SectionOpen, MainWindowLists()) == 1 && SectionDialog.opened;
+    bool opened = false;
+    RunSectionDialog(window, SectionOpen, MainWindowLists(), &opened);
     // The SelectedList may hold fonts now: both of its save buttons apply.
     return opened ? ToolbarChange::Opened : ToolbarChange::None;
 }

@@ -16,7 +16,6 @@
 #include "winini/winini_file.h"
 
 int SectionDialogMode = SectionSave;
-SectionDialogState SectionDialog;
 
 namespace {
 
@@ -32,8 +31,9 @@ bool NamesPfmFile(const char* text, const PrinterSectionRef& section) {
 
 // Fills the list; false when there is nothing to list (WIN.INI not loaded: already reported).
 bool ListSections(HWND dialog, HWND list) {
+    char path[MAX_PATH];
     std::string file;
-    if (!LoadWinIni(dialog, file))
+    if (!LoadWinIni(dialog, path, file))
         return false;
     const char* text = file.c_str();
     for (const PrinterSectionRef& section : ListPrinterSections(text, SystemCodePage())) {
@@ -47,7 +47,12 @@ bool ListSections(HWND dialog, HWND list) {
     return false;
 }
 
-void OnInitDialog(HWND dialog) {
+SectionDialogWork& WorkOf(HWND dialog) {
+    return *reinterpret_cast<SectionDialogWork*>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
+
+void OnInitDialog(HWND dialog, LPARAM work) {
+    SetWindowLongPtrA(dialog, DWLP_USER, work);
     KWStrTbSetTxt(dialog, IDS_SECTION_TITLE);
     KWStrTbSetTxt(GetDlgItem(dialog, IDC_SECTION_PROMPT), IDS_SECTION_PROMPT);
     KWStrTbSetTxt(GetDlgItem(dialog, IDOK), IDS_OK);
@@ -76,10 +81,11 @@ void RunChoice(HWND dialog) {
     // The operations report over the main window, not over the dialog.
     const HWND mainWindow = TopOwner(dialog);
     try {
+        SectionDialogWork& work = WorkOf(dialog);
         if (SectionDialogMode == SectionOpen)
-            SectionDialog.opened = OpenFromWinIni(mainWindow, name, *SectionDialog.lists);
+            work.opened = OpenFromWinIni(mainWindow, name, work.lists);
         else
-            SaveToWinIni(mainWindow, name, *SectionDialog.lists);
+            SaveToWinIni(mainWindow, name, work.lists);
     } catch (const std::bad_alloc&) {
         // Nothing was written; the lists still hold every font once.
         ReportFailure(mainWindow, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
@@ -108,10 +114,10 @@ void OnCommand(HWND dialog, int id, int code) {
 
 } // namespace
 
-INT_PTR CALLBACK WinSectionDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK WinSectionDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
-        OnInitDialog(dialog);
+        OnInitDialog(dialog, lParam);
         return TRUE;
     case WM_COMMAND:
         OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
@@ -120,11 +126,15 @@ INT_PTR CALLBACK WinSectionDlgProc(HWND dialog, UINT message, WPARAM wParam, LPA
     return FALSE;
 }
 
-INT_PTR RunSectionDialog(HWND owner, int mode, const MainLists& lists) {
+INT_PTR RunSectionDialog(HWND owner, int mode, const MainLists& lists, bool* opened) {
+    // Once for the whole operation: the list and the chosen open or save read the file after it.
+    TakeBackWinIni(owner);
     SectionDialogMode = mode;
-    SectionDialog = {&lists, false};
-    const INT_PTR ended = DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_PRINTER_SECTION),
-                                          owner, WinSectionDlgProc, 0);
-    SectionDialog.lists = nullptr;
+    SectionDialogWork work = {lists};
+    const INT_PTR ended =
+        DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_PRINTER_SECTION), owner,
+                        WinSectionDlgProc, reinterpret_cast<LPARAM>(&work));
+    if (opened)
+        *opened = work.opened;
     return ended;
 }

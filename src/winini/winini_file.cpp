@@ -37,18 +37,15 @@ void TakeBackWinIni(HWND owner) {
 bool LocateWinIni(HWND owner, char* path) {
     if (!WindowsDirectoryPath(path, "win.ini"))
         return ReportFailure(owner, IDS_NO_WINDOWS_DIR, IDS_WINDOWS_DIR_CAPTION);
-    // A save in steps cut short may have left the whole file aside.
-    TakeBackAsideCopy(owner, path);
     if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES)
         return ReportFailure(owner, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
     return true;
 }
 
-bool LoadWinIni(HWND owner, std::string& file) {
+bool LoadWinIni(HWND owner, char* path, std::string& file) {
     // Another program's profile writes may still be only in the system's cache.
     FlushWinIniCache();
     const HWND mainWindow = TopOwner(owner);
-    char path[MAX_PATH];
     if (!LocateWinIni(mainWindow, path))
         return false;
     std::vector<char> text;
@@ -68,45 +65,48 @@ bool LoadWinIni(HWND owner, std::string& file) {
     return true;
 }
 
-void SaveToWinIni(HWND owner, const char* sectionName, const MainLists& lists) {
-    { // the texts are released before anyone is told
-        std::string file;
-        if (!LoadWinIni(owner, file))
-            return;
-        const long bodyStart =
-            FindPrinterSection(file.c_str(), sectionName, SectionNameOrder, SystemCodePage());
-        if (bodyStart == NotFound)
-            return;
+namespace {
 
-        ListBoxFontList selected(lists.selectedList);
-        const EntryText entry =
-            BuildEntryText(selected, lists.catalog.FontEntryText, SoftfontFileForm);
-        if (entry.outcome == EntryTextOutcome::EmptyList) {
-            SoundBeep(MB_ICONHAND);
-            return;
-        }
+// Rewrites the named section of WIN.INI so that it holds the SelectedList: read, rebuilt in memory
+// and written back whole to where it was read. False when nothing was written (reported, or
+// silent when the section is gone).
+bool RewriteSection(HWND owner, const char* sectionName, const MainLists& lists) {
+    char path[MAX_PATH];
+    std::string file;
+    if (!LoadWinIni(owner, path, file))
+        return false;
+    const long bodyStart =
+        FindPrinterSection(file.c_str(), sectionName, SectionNameOrder, SystemCodePage());
+    if (bodyStart == NotFound)
+        return false;
 
-        const WinIniRebuild rebuilt = RebuildWinIni(file, bodyStart, entry.text, SystemCodePage());
-        switch (rebuilt.outcome) {
-        case WinIniRebuildOutcome::TooLarge:
-            ReportFailure(owner, IDS_TOO_MANY_FONTS, IDS_WIN_INI_CAPTION);
-            return;
-        case WinIniRebuildOutcome::ZeroByteInside:
-            // What follows the zero byte would be lost: the file is left as it is.
-            ReportFailure(owner, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
-            return;
-        case WinIniRebuildOutcome::Rebuilt:
-            break;
-        }
-
-        char path[MAX_PATH];
-        if (!LocateWinIni(owner, path))
-            return;
-        if (!WriteFileSafely(owner, path, rebuilt.text)) {
-            ReportFailure(owner, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
-            return;
-        }
+    const EntryText entry = BuildEntryText(ListBoxFontList(lists.selectedList),
+                                           lists.catalog.FontEntryText, SoftfontFileForm);
+    if (entry.outcome == EntryTextOutcome::EmptyList) {
+        SoundBeep(MB_ICONHAND);
+        return false;
     }
+    const WinIniRebuild rebuilt = RebuildWinIni(file, bodyStart, entry.text, SystemCodePage());
+    switch (rebuilt.outcome) {
+    case WinIniRebuildOutcome::TooLarge:
+        return ReportFailure(owner, IDS_TOO_MANY_FONTS, IDS_WIN_INI_CAPTION);
+    case WinIniRebuildOutcome::ZeroByteInside:
+        // What follows the zero byte would be lost: the file is left as it is.
+        return ReportFailure(owner, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
+    case WinIniRebuildOutcome::Rebuilt:
+        break;
+    }
+    if (!WriteFileSafely(owner, path, rebuilt.text))
+        return ReportFailure(owner, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
+    return true;
+}
+
+} // namespace
+
+void SaveToWinIni(HWND owner, const char* sectionName, const MainLists& lists) {
+    // The texts are released before anyone is told.
+    if (!RewriteSection(owner, sectionName, lists))
+        return;
     // The printer driver reads its fonts through the profile functions: they must read the new
     // file, not a cached old one, before anyone is told.
     FlushWinIniCache();
@@ -116,8 +116,9 @@ void SaveToWinIni(HWND owner, const char* sectionName, const MainLists& lists) {
 }
 
 bool OpenFromWinIni(HWND owner, const char* sectionName, const MainLists& lists) {
+    char path[MAX_PATH];
     std::string file;
-    if (!LoadWinIni(owner, file))
+    if (!LoadWinIni(owner, path, file))
         return false;
     const long bodyStart =
         FindPrinterSection(file.c_str(), sectionName, SectionNameOrder, SystemCodePage());

@@ -18,16 +18,17 @@ constexpr DWORD WinIniLoadLimit = 70000;
 void TakeBackWinIni(HWND owner);
 
 // Fills path (at least MAX_PATH bytes) with the path of win.ini in the Windows directory and
-// checks that the file exists, after putting back a whole copy left aside. Failures are reported
-// over owner (101/102, 113/114).
+// checks that the file exists. Failures are reported over owner (101/102, 113/114). Each
+// operation on the file first puts back a whole copy that a cut save left aside (TakeBackWinIni).
 bool LocateWinIni(HWND owner, char* path);
 
 // These run inside the section dialog: memory running out throws std::bad_alloc to it.
 
-// Reads the whole file into file (its bytes as they are, zero bytes included; file.c_str() is the
-// text as the scan sees it, ending at the first zero). Failures are reported: size and memory
-// over owner, the others over the main window, the owner's top owner.
-bool LoadWinIni(HWND owner, std::string& file);
+// Locates the file (path: at least MAX_PATH bytes) and reads it whole into file (its bytes as they
+// are, zero bytes included; file.c_str() is the text as the scan sees it, ending at the first
+// zero). Failures are reported: size and memory over owner, the others over the main window, the
+// owner's top owner.
+bool LoadWinIni(HWND owner, char* path, std::string& file);
 
 // Rewrites the named section so that it holds the SelectedList, tells every top-level window that
 // the fonts changed and shows the font-change warning over owner, the main window. A section that
