@@ -20,6 +20,8 @@ struct MainWindowState {
     bool IsAlwaysOnTop = false;
     bool MergeNextDrop = false;
     bool OpenListOnStart = false;
+    // The list file the command line or the last drop named, for the posted open to read.
+    char NamedListPath[MAX_PATH + 1] = "";
     unsigned long SelectedFontCount = 0;
 };
 extern MainWindowState App;

@@ -15,6 +15,7 @@
 #include "controls/toolbar.h"
 #include "help/help.h"
 #include "listfile/list_file.h"
+#include "listfile/list_file_dialog.h"
 #include "print/print_choice.h"
 #include "print/print_setup.h"
 #include "resource.h"
@@ -83,16 +84,17 @@ void ShowToolbarChange(ToolbarChange change) {
     }
 }
 
-ToolbarChange OpenNamedList(HWND window, bool merge) {
+ToolbarChange OpenList(HWND window, const ListFileState& named, bool merge) {
     App.MergeNextDrop = false;
-    return OpenListFile(window, MainWindowLists(), merge) ? ToolbarChange::Opened
-                                                          : ToolbarChange::None;
+    return OpenListFile(window, MainWindowLists(), named, merge) ? ToolbarChange::Opened
+                                                                 : ToolbarChange::None;
 }
 
 ToolbarChange AskAndOpenList(HWND window, bool merge) {
-    if (!AskListFileName(window, AskOpen))
+    ListFileState chosen = ListFile;
+    if (!AskListFileName(window, AskOpen, chosen))
         return ToolbarChange::None;
-    return OpenNamedList(window, merge);
+    return OpenList(window, chosen, merge);
 }
 
 ToolbarChange OpenWinIniSection(HWND window) {
@@ -120,7 +122,7 @@ ToolbarChange AddAllFonts() {
 
 ToolbarChange NewList(HWND window) {
     SelectFirstItems(App.SelectedList, static_cast<long>(App.SelectedFontCount));
-    UpdateWindowTitle(window, false);
+    ForgetListFile(window);
     return RemoveFonts();
 }
 
@@ -179,11 +181,11 @@ ToolbarChange RunCommand(HWND window, int id, int notifyCode) {
     case IDM_OPEN_LIST:
         return AskAndOpenList(window, false);
     case IDM_OPEN_NAMED_LIST:
-        return OpenNamedList(window, false);
+        return OpenList(window, NamedListFile(App.NamedListPath), false);
     case IDM_MERGE_LIST:
         return AskAndOpenList(window, true);
     case IDM_MERGE_NAMED_LIST:
-        return OpenNamedList(window, true);
+        return OpenList(window, NamedListFile(App.NamedListPath), true);
     case IDM_ARM_MERGE:
         App.MergeNextDrop = true;
         break;
@@ -260,9 +262,8 @@ void OnCommand(HWND window, int id, int notifyCode) {
         change = RunCommand(window, id, notifyCode);
     } catch (const std::bad_alloc&) {
         // Memory ran out in the middle of a command: the lists still hold every font once, and
-        // a list file that was not read or written whole does not become the current one.
+        // a list file that was not read or written whole has not become the current one.
         ReportFailure(window, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
-        ListFile = SettledListFile;
     }
     // Every command alike: the selected count follows the SelectedList, then the toolbar
     // follows what the command did. (Exit has destroyed the window and its lists by now.)

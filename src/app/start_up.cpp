@@ -35,7 +35,7 @@ void TakeCommandLine(const char* commandLine) {
     std::string path;
     App.OpenListOnStart = ListPathFromCommandLine(commandLine, path);
     if (App.OpenListOnStart)
-        SetCurrentListFile(path.c_str());
+        lstrcpynA(App.NamedListPath, path.c_str(), sizeof App.NamedListPath);
 }
 
 } // namespace
@@ -57,7 +57,7 @@ bool RegisterMarlixClasses(HINSTANCE instance) {
 HWND StartMainWindow(HINSTANCE instance, const char* commandLine, int showState) {
     App = MainWindowState();
     ProgramInstance = instance;
-    ListFile = SettledListFile = ListFileState();
+    ListFile = ListFileState();
     TakeCommandLine(commandLine);
     HWND window = CreateMainWindow();
     if (!window)

@@ -1,11 +1,13 @@
 // Opening, merging and saving list files.
 #include "listfile/list_file.h"
 
+#include <cstring>
 #include <new>
 #include <string>
 #include <vector>
 
 #include "base/language.h"
+#include "base/late_libraries.h"
 #include "base/safe_file.h"
 #include "base/shell_hooks.h"
 #include "base/system_code_page.h"
@@ -13,18 +15,27 @@
 #include "base/whole_file.h"
 #include "catalog/list_box_font_list.h"
 #include "listfile/entry_text.h"
+#include "listfile/list_file_dialog.h"
 #include "listfile/list_file_text.h"
 #include "listfile/list_matching_win.h"
+#include "listfile/window_title.h"
 #include "resource.h"
 
 ListFileState ListFile;
-ListFileState SettledListFile;
 
 namespace {
 
-// Reads the [Fonts] body of text into the lists; on success CurrentListForm becomes the form
-// the body was written in.
-bool ReadFontsBody(HWND owner, const MainLists& lists, char* text, bool merge) {
+// The one place the current file changes: an open or a save has ended.
+void SettleListFile(HWND owner, const ListFileState& file, bool hasFile) {
+    ListFile = file;
+    if (!hasFile)
+        std::memset(ListFile.CurrentListTitle, 0, sizeof ListFile.CurrentListTitle);
+    UpdateWindowTitle(owner, hasFile);
+}
+
+// Reads the text's [Fonts] body into the lists; the form the body was written in, or 0 when
+// nothing was read (reported).
+int ReadFontsBody(HWND owner, const MainLists& lists, char* text, bool merge) {
     ListBoxFontList atmList(lists.atmList), selectedList(lists.selectedList);
     ListRead body;
     {
@@ -34,53 +45,62 @@ bool ReadFontsBody(HWND owner, const MainLists& lists, char* text, bool merge) {
     }
     if (body.outcome == ListReadOutcome::NoFontsSection)
         return ReportFailure(owner, IDS_NO_FONT_INFO, IDS_OPEN_FILE_CAPTION);
-    if (!ShowMatchOutcome(owner, body.match))
-        return false;
-    ListFile.CurrentListForm = body.form;
-    return true;
+    return ShowMatchOutcome(owner, body.match) ? body.form : 0;
 }
 
 } // namespace
 
-bool OpenListFile(HWND owner, const MainLists& lists, bool merge) {
-    bool result = false;
+ListFileState NamedListFile(const char* path) {
+    ListFileState named = ListFile;
+    lstrcpynA(named.CurrentListPath, path, sizeof named.CurrentListPath);
+    LateGetFileTitle(named.CurrentListPath, named.CurrentListTitle, sizeof named.CurrentListTitle);
+    return named;
+}
+
+bool OpenListFile(HWND owner, const MainLists& lists, const ListFileState& named, bool merge) {
+    ListFileState read = named;
     {
         std::vector<char> text;
         // A save in steps cut short may have left the whole file aside.
-        TakeBackAsideCopy(owner, ListFile.CurrentListPath);
-        switch (ReadWholeFile(ListFile.CurrentListPath, text)) {
+        TakeBackAsideCopy(owner, named.CurrentListPath);
+        switch (ReadWholeFile(named.CurrentListPath, text)) {
         case WholeFileRead::CannotOpen:
-            // Held by another program, gone, or no file at all: say so, and forget the name.
-            ListFile = SettledListFile;
+            // Held by another program, gone, or no file at all: say so; the current file stays.
             return ReportFailure(owner, IDS_LIST_NOT_OPENED, IDS_OPEN_LIST_CAPTION);
         case WholeFileRead::TooLarge: // no limit asked
         case WholeFileRead::NoMemory:
             ReportFailure(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
+            read.CurrentListForm = 0;
             break;
         case WholeFileRead::ReadFailed:
             SoundBeep(MB_ICONERROR);
+            read.CurrentListForm = 0;
             break;
         case WholeFileRead::Read:
-            result = ReadFontsBody(owner, lists, text.data(), merge);
+            read.CurrentListForm = ReadFontsBody(owner, lists, text.data(), merge);
             break;
         }
     }
-    UpdateWindowTitle(owner, result);
+    const bool result = read.CurrentListForm != 0;
+    if (!result)
+        read.CurrentListForm = named.CurrentListForm;
+    SettleListFile(owner, read, result);
     return result;
 }
 
 bool SaveListFile(HWND owner, const MainLists& lists, int mode) {
+    ListFileState target = ListFile;
     if (mode == SaveAs) {
         // The dialog offers "Font & File Name" first.
-        ListFile.CurrentListForm = FontFileForm;
-        if (!AskListFileName(owner, AskSave))
+        target.CurrentListForm = FontFileForm;
+        if (!AskListFileName(owner, AskSave, target))
             return false;
     }
-    if (!IsListForm(ListFile.CurrentListForm))
-        ListFile.CurrentListForm = FontFileForm;
+    if (!IsListForm(target.CurrentListForm))
+        target.CurrentListForm = FontFileForm;
 
     const EntryText entries = BuildEntryText(ListBoxFontList(lists.selectedList),
-                                             lists.catalog.FontEntryText, ListFile.CurrentListForm);
+                                             lists.catalog.FontEntryText, target.CurrentListForm);
     switch (entries.outcome) {
     case EntryTextOutcome::EmptyList:
         SoundBeep(MB_ICONERROR);
@@ -88,16 +108,27 @@ bool SaveListFile(HWND owner, const MainLists& lists, int mode) {
     case EntryTextOutcome::Built: {
         bool saved = false;
         try {
-            saved = WriteFileSafely(owner, ListFile.CurrentListPath, ListFileText(entries.text));
+            saved = WriteFileSafely(owner, target.CurrentListPath, ListFileText(entries.text));
         } catch (const std::bad_alloc&) {
         }
-        if (!saved) {
-            ListFile = SettledListFile;
+        if (!saved)
             return ReportFailure(owner, IDS_LIST_NOT_SAVED, IDS_SAVE_FILE_CAPTION);
-        }
         break;
     }
     }
-    UpdateWindowTitle(owner, true);
+    SettleListFile(owner, target, true);
     return true;
+}
+
+void ForgetListFile(HWND mainWindow) {
+    SettleListFile(mainWindow, ListFile, false);
+}
+
+void UpdateWindowTitle(HWND mainWindow, bool hasFile) {
+    const std::string title = WindowTitleText(hasFile, ListFile.CurrentListTitle);
+    // Setting a caption redraws it; most commands leave it as it was.
+    char shown[MaxTitleFileNameLength + 40] = "";
+    GetWindowTextA(mainWindow, shown, sizeof shown);
+    if (title != shown)
+        SetWindowTextA(mainWindow, title.c_str());
 }

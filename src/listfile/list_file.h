@@ -1,4 +1,5 @@
-// The current list file, opening / merging / saving list files, the file dialogs and the title.
+// The current list file, and opening, merging and saving list files. Only this module writes the
+// current file: once, where an open or a save ends, or where there is no file any more.
 #pragma once
 
 #include <windows.h>
@@ -10,29 +11,28 @@ struct ListFileState {
     char CurrentListTitle[257] = ""; // its file name; empty: no current file
     int CurrentListForm = 0;         // the ListForm of the font lines
 };
+// The file the last finished read or save left current (a cancelled file dialog sets its form). A
+// file that a dialog, a drop or the command line names is handed to the open or the save, and
+// becomes current only when it ends: "Save" writes only to a file the program really read or wrote.
 extern ListFileState ListFile;
-// ListFile as the last finished read, save or change of the title left it. A file that a dialog,
-// a drop or the command line named but that could not be read or written gives way to it again,
-// so that "Save" writes only to a file the program really read or wrote.
-extern ListFileState SettledListFile;
 
-// Makes path the current list file: its full path, cut to fit, and its file name.
-void SetCurrentListFile(const char* path);
+// The list file a path names: its full path, cut to fit, its file name, and the current form.
+ListFileState NamedListFile(const char* path);
 
-enum AskKind { AskOpen = 0, AskSave = 1 };
 enum SaveMode { SaveToCurrent = 1, SaveAs = 10 };
 
-// The open or save dialog; true when the user chose a file (path, title and the chosen filter,
-// which is CurrentListForm, are then set).
-bool AskListFileName(HWND owner, int kind);
-// Reads CurrentListPath into the SelectedList, replacing (merge false) or adding to it; true
-// when fonts are selected afterwards. Every failure has been shown to the user. The owner is the
-// main window: its title shows the outcome.
-bool OpenListFile(HWND owner, const MainLists& lists, bool merge);
-// Writes the fonts of the SelectedList to CurrentListPath in CurrentListForm (SaveAs asks for
-// both first). An existing file is replaced whole or left as it was. False when the dialog was
-// cancelled or the file could not be written; an empty list only beeps and counts as saved.
+// Reads the named file into the SelectedList, replacing (merge false) or adding to it; true when
+// fonts are selected afterwards. Every failure has been shown to the user. Read, the file becomes
+// the current one in the form read; not read, there is no current file; not found, the current
+// file stays. The owner is the main window: its title shows the outcome.
+bool OpenListFile(HWND owner, const MainLists& lists, const ListFileState& named, bool merge);
+// Writes the fonts of the SelectedList to the current file in its form (SaveAs asks for both
+// first), which is then the current file. An existing file is replaced whole or left as it was.
+// False when the dialog was cancelled or the file could not be written; an empty list only beeps
+// and counts as saved.
 bool SaveListFile(HWND owner, const MainLists& lists, int mode);
-// Shows the current file in the main window's title, or (false) clears it and shows the plain
-// title.
+// No current list file any more (New, a printer section read): its title is cleared and the main
+// window shows the plain title.
+void ForgetListFile(HWND mainWindow);
+// Shows the current file in the main window's title, or (false) the plain title.
 void UpdateWindowTitle(HWND mainWindow, bool hasFile);

@@ -1,14 +1,12 @@
-// The open and save dialogs for list files, and the main window's title.
-#include <windows.h>
+// The open and save dialogs for list files.
+#include "listfile/list_file_dialog.h"
+
 #include <commdlg.h>
 
 #include <cstddef>
-#include <cstring>
 
 #include "base/late_libraries.h"
 #include "listfile/entry_text.h"
-#include "listfile/list_file.h"
-#include "listfile/window_title.h"
 
 namespace {
 
@@ -25,35 +23,35 @@ const char SaveFilter[] = "SoftfontXX & File Name (*.mxf)\0*.mxf\0"
 static_assert(sizeof(void*) != 4 || offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR) == 76,
               "the 32-bit open and save dialogs take the 76-byte record");
 
-// One record for both dialogs, kept for the whole run; its filter index is CurrentListForm.
-OPENFILENAMEA FileDialog;
-
 } // namespace
 
-bool AskListFileName(HWND owner, int kind) {
+bool AskListFileName(HWND owner, int kind, ListFileState& chosen) {
     const bool open = kind == AskOpen;
-    if (open || !IsListForm(ListFile.CurrentListForm))
-        ListFile.CurrentListForm = SoftfontFileForm;
+    if (open || !IsListForm(chosen.CurrentListForm))
+        chosen.CurrentListForm = SoftfontFileForm;
 
-    FileDialog = OPENFILENAMEA();
-    FileDialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
-    FileDialog.hwndOwner = owner;
-    FileDialog.lpstrFilter = open ? OpenFilter : SaveFilter;
-    FileDialog.nFilterIndex = static_cast<DWORD>(ListFile.CurrentListForm);
-    FileDialog.lpstrFile = ListFile.CurrentListPath;
+    // Its filter index is the form.
+    OPENFILENAMEA dialog = {};
+    dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = open ? OpenFilter : SaveFilter;
+    dialog.nFilterIndex = static_cast<DWORD>(chosen.CurrentListForm);
+    dialog.lpstrFile = chosen.CurrentListPath;
     // The dialog is told one byte less than each buffer holds, as it always has been.
-    FileDialog.nMaxFile = sizeof ListFile.CurrentListPath - 1;
-    FileDialog.lpstrFileTitle = ListFile.CurrentListTitle;
-    FileDialog.nMaxFileTitle = sizeof ListFile.CurrentListTitle - 1;
-    FileDialog.lpstrTitle = open ? "Open List File" : "Save List File";
-    FileDialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | (open ? OFN_FILEMUSTEXIST : 0);
-    FileDialog.lpstrDefExt = "mxf";
+    dialog.nMaxFile = sizeof chosen.CurrentListPath - 1;
+    dialog.lpstrFileTitle = chosen.CurrentListTitle;
+    dialog.nMaxFileTitle = sizeof chosen.CurrentListTitle - 1;
+    dialog.lpstrTitle = open ? "Open List File" : "Save List File";
+    dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | (open ? OFN_FILEMUSTEXIST : 0);
+    dialog.lpstrDefExt = "mxf";
 
-    const BOOL chosen = open ? LateGetOpenFileName(&FileDialog) : LateGetSaveFileName(&FileDialog);
-    if (chosen) {
-        ListFile.CurrentListForm = static_cast<int>(FileDialog.nFilterIndex);
+    const BOOL confirmed = open ? LateGetOpenFileName(&dialog) : LateGetSaveFileName(&dialog);
+    if (confirmed) {
+        chosen.CurrentListForm = static_cast<int>(dialog.nFilterIndex);
         return true;
     }
+    // Cancelled, the dialog still leaves the form it offered first: the next save writes in it.
+    ListFile.CurrentListForm = chosen.CurrentListForm;
     const DWORD code = LateCommDlgExtendedError();
     if (code != 0) {
         char text[32];
@@ -61,22 +59,4 @@ bool AskListFileName(HWND owner, int kind) {
         MessageBoxA(owner, text, "WARNING", MB_ICONERROR);
     }
     return false;
-}
-
-void SetCurrentListFile(const char* path) {
-    lstrcpynA(ListFile.CurrentListPath, path, sizeof ListFile.CurrentListPath);
-    LateGetFileTitle(ListFile.CurrentListPath, ListFile.CurrentListTitle,
-                     sizeof ListFile.CurrentListTitle);
-}
-
-void UpdateWindowTitle(HWND mainWindow, bool hasFile) {
-    if (!hasFile)
-        std::memset(ListFile.CurrentListTitle, 0, sizeof ListFile.CurrentListTitle);
-    const std::string title = WindowTitleText(hasFile, ListFile.CurrentListTitle);
-    // Setting a caption redraws it; most commands leave it as it was.
-    char shown[MaxTitleFileNameLength + 40] = "";
-    GetWindowTextA(mainWindow, shown, sizeof shown);
-    if (title != shown)
-        SetWindowTextA(mainWindow, title.c_str());
-    SettledListFile = ListFile;
 }

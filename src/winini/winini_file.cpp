@@ -125,6 +125,6 @@ bool OpenFromWinIni(HWND owner, const char* sectionName, const MainLists& lists)
     if (bodyStart == NotFound)
         return false;
     MatchSectionFonts(owner, lists, file.data(), bodyStart);
-    UpdateWindowTitle(owner, false);
+    ForgetListFile(owner);
     return true;
 }

@@ -93,8 +93,7 @@ class CodePageTest : public WinIniTest {
     // Writes a list file and opens it as the command line and a drop do.
     void OpenListText(const std::string& text) {
         windows.Write("fonts.mxf", text);
-        lstrcpyA(ListFile.CurrentListPath, WindowsDirectory::Path("fonts.mxf").c_str());
-        lstrcpyA(ListFile.CurrentListTitle, "fonts.mxf");
+        NameListFile(WindowsDirectory::Path("fonts.mxf"));
         Command(IDM_OPEN_NAMED_LIST);
     }
 

@@ -43,17 +43,11 @@ class ListFileSafetyTest : public MarlixTest {
         UpdateSelectedCount(mainWindow);
     }
 
-    void NameListFile(const std::string& path, const std::string& title) {
-        lstrcpyA(ListFile.CurrentListPath, path.c_str());
-        lstrcpyA(ListFile.CurrentListTitle, title.c_str());
-    }
-
     // Saves to the current file and expects the failure to be reported and nothing changed.
     void ExpectSaveFails(const std::string& folder, const std::string& name,
                          const std::string& before, HANDLE held = nullptr) {
         UpdateWindowTitle(mainWindow, false);
-        NameListFile(folder + "\\" + name, name);
-        ListFile.CurrentListForm = 2;
+        NameListFile(folder + "\\" + name, 2);
         beeps.clear();
         ThenMessage(IDS_LIST_NOT_SAVED, IDS_SAVE_FILE_CAPTION);
         EXPECT_FALSE(SaveListFile(mainWindow, MainWindowLists(), SaveToCurrent));
@@ -105,8 +99,7 @@ TEST_F(ListFileSafetyTest, AListFileWithTheLongestPathIsSaved) {
         ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr)) << length;
         const std::string path = folder + "\\" + name;
         ASSERT_EQ(path.size(), length);
-        NameListFile(path, name);
-        ListFile.CurrentListForm = 3;
+        NameListFile(path, 3);
         EXPECT_TRUE(SaveListFile(mainWindow, MainWindowLists(), SaveToCurrent)) << length;
         EXPECT_EQ(ReadFileBytes(path),
                   "[Fonts]\r\n" + Items(App.SelectedList)[0] + "\r\n[EndFonts]\r\n")
@@ -167,8 +160,7 @@ TEST_F(ListFileSafetyTest, LeftoversOfAnEarlierSaveNeitherLoseNorBlockTheFile) {
             windows.Write("left.mxf.mx~", row.temporary);
             SetFileAttributesA((path + ".mx~").c_str(), marks);
         }
-        NameListFile(path, "left.mxf");
-        ListFile.CurrentListForm = 3;
+        NameListFile(path, 3);
         beeps.clear();
         const size_t seenBefore = dialogs.Seen().size();
         std::unique_ptr<OldWindowsMoves> steps;
@@ -179,7 +171,7 @@ TEST_F(ListFileSafetyTest, LeftoversOfAnEarlierSaveNeitherLoseNorBlockTheFile) {
         if (row.otherProgramWrote)
             dialogs.ThenClick(IDOK);
         EXPECT_TRUE(row.save ? SaveListFile(mainWindow, MainWindowLists(), SaveToCurrent)
-                             : OpenListFile(mainWindow, MainWindowLists(), false));
+                             : OpenNamedListFile());
         steps.reset();
         EXPECT_TRUE(beeps.empty());
         EXPECT_EQ(GetFileAttributesA(path.c_str()) & marks, row.marksAfter);
@@ -262,7 +254,7 @@ TEST_F(ListFileSafetyTest, TenMegabyteListOfUnknownFontsEndsWithTheDialogAndMess
         text += line;
     }
     windows.Write("huge.mxf", text + "[EndFonts]\r\n");
-    NameListFile(WindowsDirectory::Path("huge.mxf"), "huge.mxf");
+    NameListFile(WindowsDirectory::Path("huge.mxf"));
     int listed = 0;
     std::string first;
     dialogs.Then([&](SeenDialog& dialog) {
@@ -276,7 +268,7 @@ TEST_F(ListFileSafetyTest, TenMegabyteListOfUnknownFontsEndsWithTheDialogAndMess
     });
     ThenMessage(IDS_NO_MATCH, IDS_MATCH_CAPTION);
     const double start = Now();
-    EXPECT_FALSE(OpenListFile(mainWindow, MainWindowLists(), false));
+    EXPECT_FALSE(OpenNamedListFile());
     const double took = Now() - start;
     std::printf("[ MEASURE  ] 10 MB list of %d unknown fonts: %.0f ms to the message\n", listed,
                 took);
@@ -292,9 +284,9 @@ TEST_F(ListFileSafetyTest, RandomBytesEndWithAMessage) {
     for (char& byte : bytes)
         byte = static_cast<char>(random());
     windows.Write("noise.mxf", bytes);
-    NameListFile(WindowsDirectory::Path("noise.mxf"), "noise.mxf");
+    NameListFile(WindowsDirectory::Path("noise.mxf"));
     ThenMessage(IDS_NO_FONT_INFO, IDS_OPEN_FILE_CAPTION);
-    EXPECT_FALSE(OpenListFile(mainWindow, MainWindowLists(), false));
+    EXPECT_FALSE(OpenNamedListFile());
 
     // The same noise (without zero bytes or '[', which would end it at once) under a header.
     for (char& byte : bytes)
@@ -308,7 +300,7 @@ TEST_F(ListFileSafetyTest, RandomBytesEndWithAMessage) {
         return IDOK;
     });
     ThenMessage(IDS_NO_MATCH, IDS_MATCH_CAPTION);
-    EXPECT_FALSE(OpenListFile(mainWindow, MainWindowLists(), false));
+    EXPECT_FALSE(OpenNamedListFile());
     EXPECT_GT(listed, 1000);
     EXPECT_EQ(DialogDriver::TextOf(mainWindow), "Marlix32  by Velquist");
 }
@@ -326,7 +318,7 @@ TEST_F(ListFileSafetyTest, OpeningAThousandFontListIsQuick) {
         text += "softfont" + std::to_string(i + 1) + "=" + fonts[i].substr(fonts[i].find('=') + 1) +
                 "\r\n";
     windows.Write("all.mxf", text + "[EndFonts]\r\n");
-    NameListFile(WindowsDirectory::Path("all.mxf"), "all.mxf");
+    NameListFile(WindowsDirectory::Path("all.mxf"));
 
     const double start = Now();
     SendMessageA(mainWindow, WM_COMMAND, IDM_OPEN_NAMED_LIST, 0);

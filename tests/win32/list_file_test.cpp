@@ -38,14 +38,9 @@ class ListFileTest : public MarlixTest {
         ASSERT_EQ(Items(App.AtmList).size(), Fonts.size());
     }
 
-    // Names the list file the way the command line and a drop do.
-    void NameListFile(const std::string& name) {
-        lstrcpyA(ListFile.CurrentListPath, WindowsDirectory::Path(name).c_str());
-        lstrcpyA(ListFile.CurrentListTitle, name.c_str());
-    }
     void WriteListFile(const std::string& name, const std::string& bytes) {
         windows.Write(name, bytes);
-        NameListFile(name);
+        NameListFile(WindowsDirectory::Path(name));
     }
 
     // Makes exactly these fonts the selected ones.
@@ -61,8 +56,6 @@ class ListFileTest : public MarlixTest {
     // What the command line (35) and a drop (35, or 38 after Alt+M) post once they have named
     // the file.
     void OpenCommand(bool merge) { Command(merge ? IDM_MERGE_NAMED_LIST : IDM_OPEN_NAMED_LIST); }
-    // The operations themselves, where their result is the point.
-    bool OpenNamed(bool merge) { return OpenListFile(mainWindow, MainWindowLists(), merge); }
 
     // Queues the answer to a file dialog: type the path into its file name box and confirm.
     void ThenChooseFile(const std::string& path) {
@@ -100,14 +93,13 @@ TEST_F(ListFileTest, EachFormIsWrittenByteForByteAndReadsBackTheSameSelection) {
     for (int form = 1; form <= 3; ++form) {
         SCOPED_TRACE(form);
         Select(chosen);
-        NameListFile("form.mxf");
-        ListFile.CurrentListForm = form;
+        NameListFile(WindowsDirectory::Path("form.mxf"), form);
         Command(IDM_SAVE_LIST);
         EXPECT_EQ(windows.Read("form.mxf"), "[Fonts]\r\n" + body[form - 1] + "[EndFonts]\r\n");
 
         // Opening replaces whatever is selected now.
         Select({NameOf(0), NameOf(5)});
-        ListFile.CurrentListForm = 0;
+        NameListFile(WindowsDirectory::Path("form.mxf"), 0);
         OpenCommand(false);
         EXPECT_EQ(Items(App.SelectedList), chosen);
         EXPECT_EQ(Items(App.AtmList).size(), Fonts.size() - chosen.size());
@@ -141,13 +133,12 @@ TEST_F(ListFileTest, ReadFailuresAreReportedAndLeaveNoFileInTheTitle) {
     for (const Case& test : cases) {
         SCOPED_TRACE(test.bytes);
         Select({NameOf(1)});
-        NameListFile("good.mxf");
+        NameListFile(WindowsDirectory::Path("good.mxf"), 3);
         UpdateWindowTitle(mainWindow, true);
-        ListFile.CurrentListForm = 3;
         WriteListFile("bad.mxf", test.bytes);
         beeps.clear();
         ThenMessage(test.textId, test.captionId);
-        EXPECT_FALSE(OpenNamed(false));
+        EXPECT_FALSE(OpenNamedListFile(false));
         EXPECT_EQ(beeps, std::vector<UINT>{MB_ICONERROR});
         EXPECT_EQ(DialogDriver::TextOf(mainWindow), "Marlix32  by Velquist");
         EXPECT_STREQ(ListFile.CurrentListTitle, "");
@@ -189,8 +180,7 @@ TEST_F(ListFileTest, AListThatCannotBeOpenedIsReportedAndNeverOverwrittenBySave)
 
         // Dropped while good.mxf is the current file: that stays the file F2 writes.
         Select({NameOf(6)});
-        NameListFile("good.mxf");
-        ListFile.CurrentListForm = 3;
+        NameListFile(WindowsDirectory::Path("good.mxf"), 3);
         Command(IDM_SAVE_LIST);
         ThenMessage(IDS_LIST_NOT_OPENED, IDS_OPEN_LIST_CAPTION);
         SendMessageA(mainWindow, WM_DROPFILES,
@@ -274,7 +264,7 @@ TEST_F(ListFileTest, NothingMatchingInOpenModeShowsTheNamesThenMessage118) {
     std::vector<std::string> unmatched;
     ThenNonMatching(&unmatched);
     ThenMessage(IDS_NO_MATCH, IDS_MATCH_CAPTION);
-    EXPECT_FALSE(OpenNamed(false));
+    EXPECT_FALSE(OpenNamedListFile(false));
     EXPECT_EQ(unmatched, std::vector<std::string>{"No Such Font"});
     EXPECT_TRUE(Items(App.SelectedList).empty());
     EXPECT_EQ(Items(App.AtmList).size(), Fonts.size());
@@ -285,7 +275,7 @@ TEST_F(ListFileTest, MergingAddsToTheSelectionAndAListAlreadySelectedChangesNoth
     WriteListFile("two.mxf", "[Fonts]\r\n" + NameOf(9) + "\r\n" + NameOf(1) + "\r\n" + NameOf(9) +
                                  "\r\n[EndFonts]\r\n");
     // The operation's own result: true, as the selection still holds fonts.
-    EXPECT_TRUE(OpenNamed(true));
+    EXPECT_TRUE(OpenNamedListFile(true));
     EXPECT_EQ(Items(App.SelectedList), (std::vector<std::string>{NameOf(1), NameOf(9)}));
     EXPECT_EQ(Items(App.AtmList).size(), Fonts.size() - 2);
     EXPECT_EQ(App.SelectedFontCount, 2u);
@@ -312,17 +302,16 @@ TEST_F(ListFileTest, SaveRightAfterAnOpenRewritesTheFileInTheFormItWasRead) {
 
 TEST_F(ListFileTest, TitleShowsTwentyFourCharactersOfTheFileName) {
     Select({NameOf(0)});
-    NameListFile("abcdefghijklmnopqrst.mxf");
-    ListFile.CurrentListForm = 3;
+    NameListFile(WindowsDirectory::Path("abcdefghijklmnopqrst.mxf"), 3);
     Command(IDM_SAVE_LIST);
     EXPECT_EQ(DialogDriver::TextOf(mainWindow), "Marlix32 - abcdefghijklmnopqrst.mxf");
 
     windows.Write("abcdefghijklmnopqrstu.mxf", windows.Read("abcdefghijklmnopqrst.mxf"));
-    NameListFile("abcdefghijklmnopqrstu.mxf");
+    NameListFile(WindowsDirectory::Path("abcdefghijklmnopqrstu.mxf"));
     OpenCommand(false);
     EXPECT_EQ(DialogDriver::TextOf(mainWindow), "Marlix32 - abcdefghijklmnopqrstu.mx...");
 
-    UpdateWindowTitle(mainWindow, false);
+    ForgetListFile(mainWindow);
     EXPECT_EQ(DialogDriver::TextOf(mainWindow), "Marlix32  by Velquist");
     EXPECT_STREQ(ListFile.CurrentListTitle, "");
     EXPECT_EQ(ListFile.CurrentListPath, WindowsDirectory::Path("abcdefghijklmnopqrstu.mxf"));

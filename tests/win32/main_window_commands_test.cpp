@@ -129,7 +129,7 @@ TEST_F(MainWindowCommands, AddAllThenNewMovesEveryFontAndClearsTheCurrentFile) {
     EXPECT_EQ(Items(App.SelectedList), AllFonts);
     EXPECT_EQ(App.SelectedFontCount, Catalog.CatalogFontCount);
 
-    lstrcpyA(ListFile.CurrentListTitle, "fonts.mxf");
+    NameListFile("C:\\fonts.mxf");
     SetWindowTextA(mainWindow, "Marlix32  by Velquist - fonts.mxf");
     SelectItems(App.SelectedList, {"Nimbus Sans"});
     toolbar->Clear();

@@ -4,6 +4,7 @@
 #include "app/start_up.h"
 #include "base/language.h"
 #include "base/shell_hooks.h"
+#include "listfile/list_file.h"
 
 namespace {
 MarlixTest* current;
@@ -56,6 +57,17 @@ void MarlixTest::WriteSettings(const std::string& text) {
 int MarlixTest::ReadSettingValue(const char* section, const char* key, int defaultValue) {
     FlushProfileCache("Marlix.ini");
     return static_cast<int>(GetPrivateProfileIntA(section, key, defaultValue, "Marlix.ini"));
+}
+
+void MarlixTest::NameListFile(const std::string& path, int form) {
+    lstrcpynA(App.NamedListPath, path.c_str(), sizeof App.NamedListPath);
+    ListFile = NamedListFile(path.c_str());
+    if (form >= 0)
+        ListFile.CurrentListForm = form;
+}
+
+bool MarlixTest::OpenNamedListFile(bool merge) {
+    return OpenListFile(mainWindow, MainWindowLists(), NamedListFile(App.NamedListPath), merge);
 }
 
 HWND MarlixTest::CreateMainWindow(const char* commandLine) {

@@ -35,6 +35,12 @@ class MarlixTest : public ::testing::Test {
     HWND CreateMainWindow(const char* commandLine = "");
     void DestroyMainWindow();
 
+    // Names a list file as the command line and a drop do, and makes it the current one as a
+    // finished open or save does, in this form (-1: the current form).
+    void NameListFile(const std::string& path, int form = -1);
+    // Opens (or merges) the named file as the posted open command does; its result.
+    bool OpenNamedListFile(bool merge = false);
+
     std::vector<std::string> Items(HWND listBox) const;
     void SelectItems(HWND listBox, const std::vector<std::string>& names);
     // Sends a command as the menu does, and runs what it posts.

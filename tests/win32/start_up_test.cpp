@@ -49,8 +49,8 @@ TEST_F(StartUp, CommandLineNamesTheListFileToOpen) {
     };
     for (const auto& c : cases) {
         Start(c.commandLine);
-        EXPECT_STREQ(ListFile.CurrentListPath, c.path) << c.commandLine;
-        EXPECT_STREQ(ListFile.CurrentListTitle, c.title) << c.commandLine;
+        EXPECT_STREQ(NamedListFile(App.NamedListPath).CurrentListPath, c.path) << c.commandLine;
+        EXPECT_STREQ(NamedListFile(App.NamedListPath).CurrentListTitle, c.title) << c.commandLine;
         EXPECT_TRUE(App.OpenListOnStart);
         // The file is opened by command 35 once the loop runs.
         EXPECT_EQ(TakePostedCommands(mainWindow), std::vector<int>{IDM_OPEN_NAMED_LIST});
@@ -63,7 +63,7 @@ TEST_F(StartUp, NoFileIsTakenFromAnEmptyALoneQuoteOrAnOverlongCommandLine) {
     for (const char* commandLine : {"", "\"", overlong.c_str()}) {
         Start(commandLine);
         EXPECT_FALSE(App.OpenListOnStart) << commandLine;
-        EXPECT_STREQ(ListFile.CurrentListTitle, "") << commandLine;
+        EXPECT_STREQ(App.NamedListPath, "") << commandLine;
         EXPECT_TRUE(TakePostedCommands(mainWindow).empty()) << commandLine;
         DestroyMainWindow();
     }
@@ -214,8 +214,7 @@ TEST_F(StartUp, ADroppedFileIsOpenedOrAfterAltMMerged) {
     Start("");
     TakePostedCommands(mainWindow);
     Drop({first, second, "C:\\third.mxf"});
-    EXPECT_EQ(ListFile.CurrentListPath, first) << "only the first of several files";
-    EXPECT_STREQ(ListFile.CurrentListTitle, "first set.mxf");
+    EXPECT_EQ(App.NamedListPath, first) << "only the first of several files";
     std::vector<int> posted = TakePostedCommands(mainWindow);
     EXPECT_EQ(posted, std::vector<int>{IDM_OPEN_NAMED_LIST});
     for (int id : posted)
@@ -245,15 +244,13 @@ TEST_F(StartUp, ADroppedFileIsOpenedOrAfterAltMMerged) {
 TEST_F(StartUp, ADropWithoutAUsablePathOnlyBeeps) {
     Start("");
     TakePostedCommands(mainWindow);
-    lstrcpyA(ListFile.CurrentListPath, "C:\\kept.mxf");
-    lstrcpyA(ListFile.CurrentListTitle, "kept.mxf");
+    NameListFile("C:\\kept.mxf");
     Drop({});
     // A path longer than the 260 characters a path may have is not cut to another file's name.
     Drop({"C:\\" + std::string(260, 'y') + ".mxf"});
     EXPECT_EQ(beeps, (std::vector<UINT>{MB_ICONHAND, MB_ICONHAND}));
     EXPECT_TRUE(TakePostedCommands(mainWindow).empty());
-    EXPECT_STREQ(ListFile.CurrentListPath, "C:\\kept.mxf");
-    EXPECT_STREQ(ListFile.CurrentListTitle, "kept.mxf");
+    EXPECT_STREQ(App.NamedListPath, "C:\\kept.mxf");
 }
 
 } // namespace

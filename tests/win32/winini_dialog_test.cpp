@@ -87,7 +87,7 @@ TEST_F(WinIniTest, OkWithoutASelectionDoesNothing) {
     windows.Write("win.ini", file);
     ASSERT_TRUE(CreateMainWindowLogged());
     SelectFonts({1, 2});
-    ListFile.CurrentListTitle[0] = 'a';
+    NameListFile("C:\\a");
     for (int mode : {SectionSave, SectionOpen}) {
         ThenChooseSection("", IDOK);
         EXPECT_EQ(RunSectionDialog(mainWindow, mode, MainWindowLists()), 0);
@@ -139,7 +139,7 @@ TEST_F(WinIniTest, OpeningASectionReplacesTheSelectionClearsTheTitleAndEnablesTh
                   "a=F004E___.PFM\r\n");
     ASSERT_TRUE(CreateMainWindowLogged());
     SelectFonts({0, 1});
-    lstrcpyA(ListFile.CurrentListTitle, "fonts.mxf");
+    NameListFile("C:\\fonts.mxf");
     ThenChooseSection("PostScript,LPT1");
     Command(IDM_OPEN_WININI);
 
@@ -197,7 +197,7 @@ TEST_F(WinIniTest, OpenOfAVanishedSectionChangesNothingAndOfAnUnmatchedOneEmptie
                              "[PostScript,LPT2]\r\nsoftfont1=c:\\nothing.pfm\r\n");
     ASSERT_TRUE(CreateMainWindowLogged());
     SelectFonts({4});
-    lstrcpyA(ListFile.CurrentListTitle, "fonts.mxf");
+    NameListFile("C:\\fonts.mxf");
     dialogs.Then([this](SeenDialog& dialog) {
         windows.Write("win.ini", "[PostScript,LPT2]\r\nsoftfont1=c:\\nothing.pfm\r\n");
         SendMessageA(GetDlgItem(dialog.window, IDC_SECTION_LIST), LB_SETCURSEL, 0, 0);
