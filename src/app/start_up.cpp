@@ -8,6 +8,7 @@
 #include "base/command_line.h"
 #include "base/instance.h"
 #include "base/settings.h"
+#include "base/window_class.h"
 #include "controls/balloon.h"
 #include "controls/font_sample.h"
 #include "controls/toolbar.h"
@@ -19,15 +20,9 @@ namespace {
 
 bool RegisterOne(HINSTANCE instance, const char* name, WNDPROC procedure, HBRUSH background,
                  HICON icon) {
-    WNDCLASSA windowClass = {};
-    windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_OWNDC | CS_BYTEALIGNWINDOW;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = icon;
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = background;
-    windowClass.lpszClassName = name;
-    return RegisterClassA(&windowClass) != 0;
+    return RegisterWindowClass(instance, name, procedure,
+                               CS_VREDRAW | CS_HREDRAW | CS_OWNDC | CS_BYTEALIGNWINDOW, background,
+                               icon);
 }
 
 // Takes the list file named on the command line, to be opened once the main window stands.

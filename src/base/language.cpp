@@ -50,6 +50,14 @@ int KWStrTbMsgBox(HWND owner, UINT textId, UINT captionId, UINT style, const cha
     return MessageBoxA(owner, text, caption, style);
 }
 
+int KWStrTbMsgBox(HWND owner, UINT textId, UINT captionId, UINT style, long number) {
+    char format[TextBufferSize], caption[TextBufferSize], text[TextBufferSize + 16];
+    KWStrTbGetTxt(format, textId);
+    KWStrTbGetTxt(caption, captionId);
+    wsprintfA(text, format, number);
+    return MessageBoxA(owner, text, caption, style);
+}
+
 // GetParent gives a dialog's owner; the main window, an overlapped window, has none.
 bool ReportFailure(HWND owner, UINT textId, UINT captionId) {
     SoundBeep(MB_ICONERROR);

@@ -30,5 +30,7 @@ MARLIX_EXPORT int KWStrTbMsgBox(HWND owner, UINT textId, UINT captionId, UINT st
 // longer than any text of the table).
 int KWStrTbMsgBox(HWND owner, UINT textId, UINT captionId, UINT style, const char* first,
                   const char* second);
+// The same message with the text's one number in it (%d and the like).
+int KWStrTbMsgBox(HWND owner, UINT textId, UINT captionId, UINT style, long number);
 MARLIX_EXPORT BOOL KWStrTbSetTxt(HWND window, UINT id);
 MARLIX_EXPORT int KWStrTbGetTxt(char* buffer, UINT id);

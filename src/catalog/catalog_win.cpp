@@ -50,13 +50,9 @@ bool LoadAtmCatalog(HWND atmList) {
         break;
     }
     if (build.corruptCount > 0) {
-        char format[TextBufferSize], message[TextBufferSize + 16];
-        char caption[TextBufferSize];
-        KWStrTbGetTxt(format, IDS_CORRUPT_FONTS);
-        KWStrTbGetTxt(caption, IDS_CORRUPT_CAPTION);
-        wsprintfA(message, format, build.corruptCount);
         SoundBeep(MB_ICONERROR);
-        MessageBoxA(owner, message, caption, MB_ICONERROR);
+        KWStrTbMsgBox(owner, IDS_CORRUPT_FONTS, IDS_CORRUPT_CAPTION, MB_ICONERROR,
+                      static_cast<long>(build.corruptCount));
     }
     return true;
 }

@@ -2,15 +2,14 @@
 
 #include <cstring>
 
+#include "base/ascii.h"
+
 namespace {
 
 // Equal when every byte matches, a lower-case ASCII letter of text matching its capital in word.
 bool EqualsStyleWord(const char* text, const char* word) {
     for (; *text && *word; ++text, ++word) {
-        char c = *text;
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-        if (c != *word)
+        if (AsciiUpper(*text) != *word)
             return false;
     }
     return *text == '\0' && *word == '\0';

@@ -101,8 +101,6 @@ LRESULT CALLBACK MXTButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_LBUTTONUP:
         OnLeftButtonUp(window, *button);
         return 0;
-    case WM_CREATE:
-        return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

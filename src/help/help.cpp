@@ -1,4 +1,3 @@
-#include "base/top_owner.h"
 #include "help/help.h"
 
 #include <string>
@@ -7,6 +6,8 @@
 #include "base/instance.h"
 #include "base/language.h"
 #include "base/shell_hooks.h"
+#include "base/top_owner.h"
+#include "base/window_class.h"
 #include "resource.h"
 
 HelpState Help;
@@ -212,15 +213,9 @@ bool RegisterHelpClass() {
     WNDCLASSA existing;
     if (GetClassInfoA(ProgramInstance, HelpClassName, &existing))
         return true;
-    WNDCLASSA windowClass = {};
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = HelpWindowProc;
-    windowClass.hInstance = ProgramInstance;
-    windowClass.hIcon = LoadIconA(ProgramInstance, MAKEINTRESOURCEA(IDI_MARLIX));
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = HelpClassName;
-    return RegisterClassA(&windowClass) != 0;
+    return RegisterWindowClass(ProgramInstance, HelpClassName, HelpWindowProc,
+                               CS_HREDRAW | CS_VREDRAW, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                               LoadIconA(ProgramInstance, MAKEINTRESOURCEA(IDI_MARLIX)));
 }
 
 // Beside the main window where the screen has room, else against the screen's right edge, so

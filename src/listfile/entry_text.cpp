@@ -24,27 +24,25 @@ EntryText BuildEntryText(const FontList& list, const std::string& fontEntryText,
     const int count = list.Count();
     if (count == 0)
         return result;
-    {
-        std::string& text = result.text;
-        const char* entries = fontEntryText.c_str();
-        const EntryLineIndex catalog(entries);
-        if (form == SoftfontFileForm) {
-            text += "softfonts=" + std::to_string(count) + "\r\n";
-            for (int k = 0; k < count; ++k) {
-                text += "softfont" + std::to_string(k + 1) + "=";
-                AppendFileEntry(text, entries, catalog, list.Text(k).c_str());
-            }
-        } else if (form == FontFileForm) {
-            for (int k = 0; k < count; ++k) {
-                const std::string name = list.Text(k);
-                text += name + "=";
-                AppendFileEntry(text, entries, catalog, name.c_str());
-            }
-        } else {
-            for (int k = 0; k < count; ++k)
-                text += list.Text(k) + "\r\n";
+    std::string& text = result.text;
+    const char* entries = fontEntryText.c_str();
+    const EntryLineIndex catalog(entries);
+    if (form == SoftfontFileForm) {
+        text += "softfonts=" + std::to_string(count) + "\r\n";
+        for (int k = 0; k < count; ++k) {
+            text += "softfont" + std::to_string(k + 1) + "=";
+            AppendFileEntry(text, entries, catalog, list.Text(k).c_str());
         }
-        result.outcome = EntryTextOutcome::Built;
+    } else if (form == FontFileForm) {
+        for (int k = 0; k < count; ++k) {
+            const std::string name = list.Text(k);
+            text += name + "=";
+            AppendFileEntry(text, entries, catalog, name.c_str());
+        }
+    } else {
+        for (int k = 0; k < count; ++k)
+            text += list.Text(k) + "\r\n";
     }
+    result.outcome = EntryTextOutcome::Built;
     return result;
 }

@@ -55,9 +55,8 @@ struct MatchResult {
 
 // Folds the whole text in place as the catalogue is folded when searched (FoldText), then reads
 // it by .pfm file names from start (0 for a list file, the line after the section header for
-// WIN.INI). Without merge, the SelectedList is
-// first emptied into the AtmList. A font that is no longer in the AtmList (already selected, or
-// named twice) is dropped silently.
+// WIN.INI). Without merge, the SelectedList is first emptied into the AtmList. A font that is no
+// longer in the AtmList (already selected, or named twice) is dropped silently.
 MatchResult MatchByFileNames(FontList& atmList, FontList& selectedList, const FontCatalog& catalog,
                              char* text, long start, bool merge, const CodePage& codePage);
 // Reads the text by font names, one per line, from its start; otherwise as MatchByFileNames.

@@ -1,5 +1,9 @@
 #include "winini/printer_section.h"
 
+#include <cstring>
+
+#include "listfile/text_search.h"
+
 long NextPrinterSection(const char* text, char* name, long from, const CodePage& codePage) {
     long at = FindSection(text, "PostScript,", from, codePage);
     if (at == NotFound)
@@ -15,9 +19,7 @@ long NextPrinterSection(const char* text, char* name, long from, const CodePage&
     name[length] = '\0';
     // Whatever follows the ']' on the header line is ignored. A header line without a line end
     // leaves the body start at the end of the text, never beyond it.
-    while (text[at] != '\0' && text[at] != '\n')
-        ++at;
-    return text[at] == '\n' ? at + 1 : at;
+    return NextLineStart(text, at);
 }
 
 long FindPrinterSection(const char* text, const char* wanted, SectionNameCompare equal,
@@ -35,10 +37,7 @@ long PrinterSectionBodyEnd(const char* text, long bodyStart, const CodePage& cod
     const long length = MeasureSection(text, bodyStart, codePage);
     if (length != NotFound)
         return bodyStart + length - 1;
-    long end = bodyStart;
-    while (text[end] != '\0')
-        ++end;
-    return end;
+    return bodyStart + static_cast<long>(std::strlen(text + bodyStart));
 }
 
 std::vector<PrinterSectionRef> ListPrinterSections(const char* text, const CodePage& codePage) {

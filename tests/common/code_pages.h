@@ -1,5 +1,5 @@
-// Descriptions of the code pages the program meets, made from their published tables, as the
-// program makes the system's from IsDBCSLeadByte and CharLowerBuffA.
+// Descriptions of the code pages the program meets, made from their published tables, for the
+// tests, fuzzers and bench to run the portable core in (the program asks the system for its own).
 #pragma once
 
 #include <initializer_list>
