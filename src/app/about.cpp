@@ -68,8 +68,7 @@ INT_PTR RunAboutBox(HWND owner) {
 INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG:
-        KWStrTbSetTxt(dialog, IDS_ABOUT_TITLE);
-        KWStrTbSetTxt(GetDlgItem(dialog, IDOK), IDS_CLOSE);
+        SetDialogTexts(dialog, {{0, IDS_ABOUT_TITLE}, {IDOK, IDS_CLOSE}});
         StartAnimation(GetDlgItem(dialog, IDC_ABOUT_ANIMATION));
         StreamAboutText(GetDlgItem(dialog, IDC_ABOUT_TEXT));
         return TRUE;

@@ -23,6 +23,11 @@ const char* LanguageResourceBytes(int englishId, int spanishId, const char* type
     return bytes;
 }
 
+void SetDialogTexts(HWND dialog, std::initializer_list<DialogText> texts) {
+    for (const DialogText& text : texts)
+        KWStrTbSetTxt(text.controlId ? GetDlgItem(dialog, text.controlId) : dialog, text.textId);
+}
+
 int KWStrTbGetTxt(char* buffer, UINT id) {
     buffer[0] = '\0';
     return LoadStringA(ProgramInstance, id + Language.LanguageOffset, buffer, TextBufferSize);

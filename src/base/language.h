@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <initializer_list>
+
 #include "base/exports.h"
 
 struct LanguageState {
@@ -33,4 +35,12 @@ int KWStrTbMsgBox(HWND owner, UINT textId, UINT captionId, UINT style, const cha
 // The same message with the text's one number in it (%d and the like).
 int KWStrTbMsgBox(HWND owner, UINT textId, UINT captionId, UINT style, long number);
 MARLIX_EXPORT BOOL KWStrTbSetTxt(HWND window, UINT id);
+
+// A control of a dialog and the text it shows; id 0 stands for the dialog's own caption.
+struct DialogText {
+    int controlId;
+    UINT textId;
+};
+// Sets each text of the table through KWStrTbSetTxt, in the current language.
+void SetDialogTexts(HWND dialog, std::initializer_list<DialogText> texts);
 MARLIX_EXPORT int KWStrTbGetTxt(char* buffer, UINT id);

@@ -74,9 +74,9 @@ bool MatchSectionFonts(HWND owner, const MainLists& lists, char* text, long star
 INT_PTR CALLBACK BadMatchDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG:
-        KWStrTbSetTxt(dialog, IDS_BAD_MATCH_TITLE);
-        KWStrTbSetTxt(GetDlgItem(dialog, IDC_BAD_MATCH_TEXT), IDS_BAD_MATCH_TEXT);
-        KWStrTbSetTxt(GetDlgItem(dialog, IDOK), IDS_OK);
+        SetDialogTexts(
+            dialog,
+            {{0, IDS_BAD_MATCH_TITLE}, {IDC_BAD_MATCH_TEXT, IDS_BAD_MATCH_TEXT}, {IDOK, IDS_OK}});
         if (!UnmatchedItems) {
             EndDialog(dialog, 0);
             return TRUE;

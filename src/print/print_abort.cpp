@@ -30,9 +30,9 @@ BOOL CALLBACK PrintAbort(HDC, int) {
 INT_PTR CALLBACK PrintStopDlg(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG:
-        KWStrTbSetTxt(dialog, IDS_PRINTING_TITLE);
-        KWStrTbSetTxt(GetDlgItem(dialog, IDC_PRINTING_TEXT), IDS_PRINTING_TEXT);
-        KWStrTbSetTxt(GetDlgItem(dialog, IDCANCEL), IDS_CANCEL);
+        SetDialogTexts(dialog, {{0, IDS_PRINTING_TITLE},
+                                {IDC_PRINTING_TEXT, IDS_PRINTING_TEXT},
+                                {IDCANCEL, IDS_CANCEL}});
         return FALSE;
     case WM_COMMAND:
         if (LOWORD(wParam) != IDCANCEL)

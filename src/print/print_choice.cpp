@@ -29,13 +29,13 @@ void OnInitDialog(HWND dialog) {
     char line[PrinterLineSize];
     FormatPrinterLine(line);
     SetDlgItemTextA(dialog, IDC_PRINTER_LINE, line);
-    KWStrTbSetTxt(dialog, IDS_PRINT_TITLE);
-    KWStrTbSetTxt(GetDlgItem(dialog, IDC_PRINT_ATM_LIST), IDS_PRINT_ATM_LIST);
-    KWStrTbSetTxt(GetDlgItem(dialog, IDC_PRINT_SELECTED), IDS_PRINT_SELECTED_LIST);
-    KWStrTbSetTxt(GetDlgItem(dialog, IDC_PRINTER_LABEL), IDS_PRINTER_LABEL);
-    KWStrTbSetTxt(GetDlgItem(dialog, IDOK), IDS_OK);
-    KWStrTbSetTxt(GetDlgItem(dialog, IDCANCEL), IDS_CANCEL);
-    KWStrTbSetTxt(GetDlgItem(dialog, IDC_PRINT_HELP), IDS_HELP);
+    SetDialogTexts(dialog, {{0, IDS_PRINT_TITLE},
+                            {IDC_PRINT_ATM_LIST, IDS_PRINT_ATM_LIST},
+                            {IDC_PRINT_SELECTED, IDS_PRINT_SELECTED_LIST},
+                            {IDC_PRINTER_LABEL, IDS_PRINTER_LABEL},
+                            {IDOK, IDS_OK},
+                            {IDCANCEL, IDS_CANCEL},
+                            {IDC_PRINT_HELP, IDS_HELP}});
     EnableWindow(GetDlgItem(dialog, IDC_PRINT_SELECTED), ListHasFonts(2));
     const bool atmFonts = ListHasFonts(1);
     EnableWindow(GetDlgItem(dialog, IDC_PRINT_ATM_LIST), atmFonts);

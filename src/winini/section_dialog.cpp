@@ -53,11 +53,11 @@ SectionDialogWork& WorkOf(HWND dialog) {
 
 void OnInitDialog(HWND dialog, LPARAM work) {
     SetWindowLongPtrA(dialog, DWLP_USER, work);
-    KWStrTbSetTxt(dialog, IDS_SECTION_TITLE);
-    KWStrTbSetTxt(GetDlgItem(dialog, IDC_SECTION_PROMPT), IDS_SECTION_PROMPT);
-    KWStrTbSetTxt(GetDlgItem(dialog, IDOK), IDS_OK);
-    KWStrTbSetTxt(GetDlgItem(dialog, IDCANCEL), IDS_CANCEL);
-    KWStrTbSetTxt(GetDlgItem(dialog, IDC_SECTION_HELP), IDS_HELP);
+    SetDialogTexts(dialog, {{0, IDS_SECTION_TITLE},
+                            {IDC_SECTION_PROMPT, IDS_SECTION_PROMPT},
+                            {IDOK, IDS_OK},
+                            {IDCANCEL, IDS_CANCEL},
+                            {IDC_SECTION_HELP, IDS_HELP}});
     bool listed = false;
     try {
         listed = ListSections(dialog, GetDlgItem(dialog, IDC_SECTION_LIST));
