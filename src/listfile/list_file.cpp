@@ -45,8 +45,12 @@ bool OpenListFile(HWND owner, const MainLists& lists, bool merge) {
     bool result = false;
     {
         std::vector<char> text;
-        // A save in steps cut short may have left the whole file aside.
-        TakeBackAsideCopy(owner, ListFile.CurrentListPath);
+        // A save in steps cut short may have left the whole file aside. While it cannot go back,
+        // the file in its place is another program's: the user has been told where the list is.
+        if (TakeBackAsideCopy(owner, ListFile.CurrentListPath) == AsideCopy::Blocked) {
+            UpdateWindowTitle(owner, false);
+            return false;
+        }
         switch (ReadWholeFile(ListFile.CurrentListPath, text)) {
         case WholeFileRead::CannotOpen:
             // Held by another program, gone, or no file at all: say so, and forget the name.
@@ -85,6 +89,10 @@ bool SaveListFile(HWND owner, const MainLists& lists, int mode) {
         SoundBeep(MB_ICONERROR);
         break;
     case EntryTextOutcome::Built: {
+        if (TakeBackAsideCopy(owner, ListFile.CurrentListPath) == AsideCopy::Blocked) {
+            ListFile = SettledListFile; // told why, once
+            return false;
+        }
         bool saved = false;
         try {
             saved = WriteFileSafely(owner, ListFile.CurrentListPath, ListFileText(entries.text));

@@ -31,8 +31,10 @@ void TakeBackWinIni(HWND owner) {
 bool LocateWinIni(HWND owner, char* path) {
     if (!WindowsDirectoryPath(path, "win.ini"))
         return ReportFailure(owner, IDS_NO_WINDOWS_DIR, IDS_WINDOWS_DIR_CAPTION);
-    // A save in steps cut short may have left the whole file aside.
-    TakeBackAsideCopy(owner, path);
+    // A save in steps cut short may have left the whole file aside. While it cannot go back,
+    // the file in its place is another program's: the user has been told where the whole one is.
+    if (TakeBackAsideCopy(owner, path) == AsideCopy::Blocked)
+        return false;
     if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES)
         return ReportFailure(owner, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
     return true;

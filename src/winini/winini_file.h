@@ -19,7 +19,7 @@ void TakeBackWinIni(HWND owner);
 
 // Fills path (at least MAX_PATH bytes) with the path of win.ini in the Windows directory and
 // checks that the file exists, after putting back a whole copy left aside. Failures are reported
-// over owner (101/102, 113/114).
+// over owner (101/102, 113/114; 146/147 when that copy cannot go back).
 bool LocateWinIni(HWND owner, char* path);
 
 // These run inside the section dialog: memory running out throws std::bad_alloc to it.
