@@ -1,8 +1,5 @@
 #include "base/safe_file.h"
 
-#include "base/language.h"
-#include "resource.h"
-
 namespace {
 
 // The longest path the ANSI file functions take.
@@ -26,23 +23,6 @@ bool Exists(const char* path) {
     return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool IsFile(const std::string& name) {
-    const DWORD attributes = GetFileAttributesA(name.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-// A leftover file of an earlier save: read-only, hidden or system it would refuse to be deleted
-// or overwritten, so those are cleared. False when a folder stands in its place.
-bool ClearLeftover(const std::string& name) {
-    const DWORD attributes = GetFileAttributesA(name.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return true;
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-        return false;
-    const DWORD blocking = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-    return !(attributes & blocking) || SetFileAttributesA(name.c_str(), FILE_ATTRIBUTE_NORMAL);
-}
-
 // The attributes the new file is given: the old file's hidden and system ones, so that a save
 // does not change how the file is shown, and archive, as any write to a file sets it.
 DWORD NewFileAttributes(DWORD old) {
@@ -52,6 +32,22 @@ DWORD NewFileAttributes(DWORD old) {
 }
 
 } // namespace
+
+bool IsFile(const std::string& name) {
+    const DWORD attributes = GetFileAttributesA(name.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Read-only, hidden or system, a leftover would refuse to be deleted or overwritten.
+bool ClearLeftover(const std::string& name) {
+    const DWORD attributes = GetFileAttributesA(name.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return true;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return false;
+    const DWORD blocking = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    return !(attributes & blocking) || SetFileAttributesA(name.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
 
 std::string PathBeside(const std::string& path, const char* suffix) {
     std::string beside = path + suffix;
@@ -63,51 +59,6 @@ std::string PathBeside(const std::string& path, const char* suffix) {
         return "";
     beside = path.substr(0, path.size() - over) + suffix;
     return lstrcmpiA(beside.c_str(), path.c_str()) == 0 ? "" : beside;
-}
-
-namespace {
-
-// Moves path out of the way of its whole copy aside: to the first free name of its own beside
-// it. That name, or empty when there is none or the move failed.
-std::string KeepAside(const char* path) {
-    char suffix[] = ".mx1";
-    for (; suffix[3] <= '9'; ++suffix[3]) {
-        const std::string kept = PathBeside(path, suffix);
-        if (kept.empty())
-            return "";
-        if (!Exists(kept.c_str()))
-            return MoveFileA(path, kept.c_str()) ? kept : "";
-    }
-    return "";
-}
-
-void TellKept(HWND owner, const char* path, const std::string& kept) {
-    KWStrTbMsgBox(owner, IDS_COPY_PUT_BACK, IDS_COPY_PUT_BACK_CAPTION, MB_ICONEXCLAMATION, path,
-                  kept.c_str());
-}
-
-} // namespace
-
-bool TakeBackAsideCopy(HWND owner, const char* path) {
-    const std::string aside = *path ? PathBeside(path, ".mx-") : "";
-    if (aside.empty() || !IsFile(aside))
-        return true;
-    if (!Exists(path))
-        return MoveFileA(aside.c_str(), path) != FALSE;
-    const std::string temporary = PathBeside(path, ".mx~");
-    if (!IsFile(temporary)) {
-        // The save that left the copy finished: the file in its place is newer.
-        return ClearLeftover(aside) && DeleteFileA(aside.c_str());
-    }
-    const std::string kept = KeepAside(path);
-    if (kept.empty())
-        return false;
-    if (!MoveFileA(aside.c_str(), path)) {
-        MoveFileA(kept.c_str(), path);
-        return false;
-    }
-    TellKept(owner, path, kept);
-    return true;
 }
 
 bool ReplaceStepByStep(const char* temporary, const char* path) {
@@ -132,7 +83,7 @@ bool ReplaceStepByStep(const char* temporary, const char* path) {
 }
 
 bool WriteFileSafely(HWND owner, const char* path, const std::string& bytes) {
-    if (!TakeBackAsideCopy(owner, path))
+    if (TakeBackAsideCopy(owner, path) != AsideCopy::Settled)
         return false;
     // Writing in place would be refused for a read-only file; replacing it must be too.
     const DWORD attributes = GetFileAttributesA(path);

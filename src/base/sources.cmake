@@ -15,6 +15,7 @@ list(APPEND MARLIX_SHELL_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/list_box_text.cpp
     ${CMAKE_CURRENT_LIST_DIR}/system_code_page.cpp
     ${CMAKE_CURRENT_LIST_DIR}/safe_file.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/aside_copy.cpp
     ${CMAKE_CURRENT_LIST_DIR}/settings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/language.cpp
 )

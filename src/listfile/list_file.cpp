@@ -61,8 +61,12 @@ bool OpenListFile(HWND owner, const MainLists& lists, const ListFileState& named
     ListFileState read = named;
     {
         std::vector<char> text;
-        // A save in steps cut short may have left the whole file aside.
-        TakeBackAsideCopy(owner, named.CurrentListPath);
+        // A save in steps cut short may have left the whole file aside. While it cannot go back,
+        // the file in its place is another program's: the user has been told where the list is.
+        if (TakeBackAsideCopy(owner, named.CurrentListPath) == AsideCopy::Blocked) {
+            SettleListFile(owner, named, false);
+            return false;
+        }
         switch (ReadWholeFile(named.CurrentListPath, text)) {
         case WholeFileRead::CannotOpen:
             // Held by another program, gone, or no file at all: say so; the current file stays.
@@ -106,6 +110,8 @@ bool SaveListFile(HWND owner, const MainLists& lists, int mode) {
         SoundBeep(MB_ICONERROR);
         break;
     case EntryTextOutcome::Built: {
+        if (TakeBackAsideCopy(owner, target.CurrentListPath) == AsideCopy::Blocked)
+            return false; // told why, once
         bool saved = false;
         try {
             saved = WriteFileSafely(owner, target.CurrentListPath, ListFileText(entries.text));

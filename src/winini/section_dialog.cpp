@@ -128,7 +128,8 @@ INT_PTR CALLBACK WinSectionDlgProc(HWND dialog, UINT message, WPARAM wParam, LPA
 
 INT_PTR RunSectionDialog(HWND owner, int mode, const MainLists& lists, bool* opened) {
     // Once for the whole operation: the list and the chosen open or save read the file after it.
-    TakeBackWinIni(owner);
+    if (!TakeBackWinIni(owner))
+        return 0;
     SectionDialogMode = mode;
     SectionDialogWork work = {lists};
     const INT_PTR ended =

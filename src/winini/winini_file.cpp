@@ -28,10 +28,10 @@ int SectionNameOrder(const char* a, const char* b) {
 
 } // namespace
 
-void TakeBackWinIni(HWND owner) {
+bool TakeBackWinIni(HWND owner) {
     char path[MAX_PATH];
-    if (WindowsDirectoryPath(path, "win.ini"))
-        TakeBackAsideCopy(owner, path);
+    return !WindowsDirectoryPath(path, "win.ini") ||
+           TakeBackAsideCopy(owner, path) != AsideCopy::Blocked;
 }
 
 bool LocateWinIni(HWND owner, char* path) {

@@ -14,8 +14,9 @@
 constexpr DWORD WinIniLoadLimit = 70000;
 
 // Where a save cut short left WIN.INI's whole copy aside, puts it back (telling the user over
-// owner when another program's file stood in its place); quiet otherwise.
-void TakeBackWinIni(HWND owner);
+// owner when another program's file stood in its place); quiet otherwise. False when the copy
+// cannot go back (146/147 shown): the file in its place is another program's, not to be worked on.
+bool TakeBackWinIni(HWND owner);
 
 // Fills path (at least MAX_PATH bytes) with the path of win.ini in the Windows directory and
 // checks that the file exists. Failures are reported over owner (101/102, 113/114). Each

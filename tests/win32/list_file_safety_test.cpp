@@ -12,7 +12,7 @@
 #include "base/safe_file.h"
 #include "catalog/catalog_win.h"
 #include "listfile/list_file.h"
-#include "old_windows_moves.h"
+#include "patched_calls.h"
 #include "resource.h"
 
 namespace {
@@ -133,6 +133,12 @@ TEST_F(ListFileSafetyTest, LeftoversOfAnEarlierSaveNeitherLoseNorBlockTheFile) {
         // in the temporary file), then another program wrote a file of its own at the same name:
         // that file is kept as left.mxf.mx1, and the user is told.
         bool otherProgramWrote = false;
+        // The program was killed during that file's settling, before its n-th step (1 and 2 the
+        // moves, 3 the box); the operation then ran again, as at the next start, and once more.
+        int killedBefore = 0;
+        // left.mxf.mx1 to .mx9 hold earlier kept files: nothing moves, the user learns where the
+        // whole list is, and the operation fails.
+        bool namesTaken = false;
     } rows[] = {
         {"opened while only its old copy is aside", false, nullptr, 0, list.c_str(), nullptr, 0},
         {"saved while only its old copy is aside", true, nullptr, 0, old.c_str(), nullptr, 0},
@@ -145,11 +151,28 @@ TEST_F(ListFileSafetyTest, LeftoversOfAnEarlierSaveNeitherLoseNorBlockTheFile) {
          list.c_str(), "new", 0, true, true},
         {"saved after a cut save and another program's write", true, other.c_str(), 0, old.c_str(),
          "new", 0, true, true},
+        {"opened after that settling was killed between its moves", false, other.c_str(), 0,
+         list.c_str(), "new", 0, true, true, 2},
+        {"opened after that settling was killed before its box", false, other.c_str(), 0,
+         list.c_str(), "new", 0, true, true, 3},
+        {"opened with all kept names taken", false, other.c_str(), 0, list.c_str(), "new", 0, true,
+         false, 0, true},
+        {"saved with all kept names taken", true, other.c_str(), 0, list.c_str(), "new", 0, true,
+         false, 0, true},
     };
+    const std::vector<std::string> keptNames = {"left.mxf.mx1", "left.mxf.mx2", "left.mxf.mx3",
+                                                "left.mxf.mx4", "left.mxf.mx5", "left.mxf.mx6",
+                                                "left.mxf.mx7", "left.mxf.mx8", "left.mxf.mx9"};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
-        for (const char* name : {"left.mxf", "left.mxf.mx-", "left.mxf.mx~", "left.mxf.mx1"})
+        for (const char* name : {"left.mxf", "left.mxf.mx-", "left.mxf.mx~", "left.mxf.mx!"})
             windows.Remove(name);
+        for (const std::string& name : keptNames) {
+            if (row.namesTaken)
+                windows.Write(name, "kept");
+            else
+                windows.Remove(name);
+        }
         if (row.file) {
             windows.Write("left.mxf", row.file);
             SetFileAttributesA(path.c_str(), row.fileMarks ? row.fileMarks : FILE_ATTRIBUTE_NORMAL);
@@ -168,26 +191,50 @@ TEST_F(ListFileSafetyTest, LeftoversOfAnEarlierSaveNeitherLoseNorBlockTheFile) {
             steps = std::make_unique<OldWindowsMoves>();
             ASSERT_TRUE(steps->Active());
         }
-        if (row.otherProgramWrote)
+        if (row.killedBefore) {
+            const KilledBeforeStep killed(row.killedBefore);
+            ASSERT_TRUE(killed.Active());
+            EXPECT_THROW(OpenNamedListFile(), ProgramKilled);
+        }
+        if (row.otherProgramWrote || row.namesTaken)
             dialogs.ThenClick(IDOK);
-        EXPECT_TRUE(row.save ? SaveListFile(mainWindow, MainWindowLists(), SaveToCurrent)
-                             : OpenNamedListFile());
+        const auto run = [&] {
+            return row.save ? SaveListFile(mainWindow, MainWindowLists(), SaveToCurrent)
+                            : OpenNamedListFile();
+        };
+        EXPECT_EQ(run(), !row.namesTaken);
+        if (row.killedBefore) {
+            EXPECT_TRUE(run());
+        }
         steps.reset();
-        EXPECT_TRUE(beeps.empty());
+        EXPECT_EQ(beeps, row.namesTaken ? std::vector<UINT>{MB_ICONERROR} : std::vector<UINT>{});
         EXPECT_EQ(GetFileAttributesA(path.c_str()) & marks, row.marksAfter);
-        EXPECT_FALSE(windows.Exists("left.mxf.mx-"));
-        EXPECT_EQ(windows.Exists("left.mxf.mx~"), !row.save && row.temporary);
+        EXPECT_EQ(windows.Read("left.mxf.mx-"), row.namesTaken ? list : "");
+        EXPECT_EQ(windows.Exists("left.mxf.mx~"), (!row.save || row.namesTaken) && row.temporary);
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        EXPECT_EQ(ReadFileBytes(path), list);
-        EXPECT_EQ(windows.Read("left.mxf.mx1"), row.otherProgramWrote ? other : "");
-        ASSERT_EQ(dialogs.Seen().size() - seenBefore, row.otherProgramWrote ? 1u : 0u);
+        EXPECT_EQ(ReadFileBytes(path), row.namesTaken ? other : list);
+        EXPECT_EQ(windows.Read("left.mxf.mx1"), row.namesTaken          ? "kept"
+                                                : row.otherProgramWrote ? other
+                                                                        : "");
+        ASSERT_EQ(dialogs.Seen().size() - seenBefore,
+                  row.otherProgramWrote || row.namesTaken ? 1u : 0u)
+            << "told once";
+        const SeenDialog* told =
+            dialogs.Seen().size() > seenBefore ? &dialogs.Seen().back() : nullptr;
         if (row.otherProgramWrote) {
-            const SeenDialog& told = dialogs.Seen().back();
-            EXPECT_EQ(told.text, "A save that was cut short had left the whole " + path +
-                                     " aside. It is back in its place; the file found there "
-                                     "is kept as " +
-                                     path + ".mx1.");
-            EXPECT_EQ(told.caption, "File Put Back");
+            EXPECT_EQ(told->text, "A save that was cut short had left the whole " + path +
+                                      " aside. It is back in its place; the file found there "
+                                      "is kept as " +
+                                      path + ".mx1.");
+            EXPECT_EQ(told->caption, "File Put Back");
+        }
+        if (row.namesTaken) {
+            EXPECT_EQ(told->text, "A save that was cut short left the whole " + path +
+                                      " aside as " + path +
+                                      ".mx-. The file now in its place cannot be kept: .mx1 to "
+                                      ".mx9 beside it are all taken. Free one of them.");
+            EXPECT_EQ(told->caption, "File Left Aside");
+            EXPECT_EQ(told->icon, "hand");
         }
     }
 }

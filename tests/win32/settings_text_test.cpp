@@ -19,12 +19,16 @@ TEST_F(MarlixTest, SpanishTextsAreTheCodePage1252BytesOfTheTable) {
     KWStrTbGetTxt(text, IDS_PRINTING_TEXT);
     EXPECT_STREQ(text,
                  "Marlix esta ahora imprimiendo.\nOprimir aqui cancelaci\xF3n de la impresi\xF3n.");
-    // Two paths go into this one: it must hold two %s and no other insert.
+    // Two paths go into each of these: each must hold two %s and no other insert.
     KWStrTbGetTxt(text, IDS_COPY_PUT_BACK);
     EXPECT_STREQ(text, "Un guardado interrumpido hab\xED"
                        "a dejado aparte el archivo completo %s. Ya "
                        "est\xE1 de nuevo en su lugar; el archivo que estaba all\xED se conserva "
                        "como %s.");
+    KWStrTbGetTxt(text, IDS_COPY_LEFT_ASIDE);
+    EXPECT_STREQ(text, "Un guardado interrumpido dej\xF3 aparte el archivo completo %s como %s. "
+                       "El que est\xE1 en su lugar no se puede conservar: .mx1 a .mx9 est\xE1n "
+                       "ocupados. Libere uno.");
     EXPECT_STREQ(Language.HelpFileName, "Marlixs.hlp");
     SetLanguage(0);
     KWStrTbGetTxt(text, IDS_NO_MATCH);

@@ -7,10 +7,11 @@
 #include "app/main_window.h"
 #include "base/language.h"
 #include "catalog/catalog_win.h"
-#include "old_windows_moves.h"
+#include "patched_calls.h"
 #include "resource.h"
 #include "winini/font_change_warning.h"
 #include "winini/section_dialog.h"
+#include "winini/winini_file.h"
 
 namespace {
 
@@ -354,16 +355,34 @@ TEST_F(WinIniTest, LeftoversOfAnEarlierSaveNeitherLoseNorBlockWinIni) {
         // still in win.ini.mx~), then another program wrote a profile string, which made a new
         // win.ini of its own: that file is kept as win.ini.mx1, and the user is told at start.
         bool otherProgramWrote = false;
+        // The program was killed while putting that copy back at start, before its n-th step (1
+        // and 2 the moves, 3 the box); the next start tells.
+        int killedBefore = 0;
+        // win.ini.mx1 to .mx9 hold earlier kept files: nothing moves, and the user learns where
+        // the whole WIN.INI is, at start and at the save, which then stops.
+        bool namesTaken = false;
     } rows[] = {
         {"only the old copy is aside", true, 0, false},
         {"hidden and system", false, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, false},
         {"a marked temporary file is left", false, 0, true},
         {"cut short between the moves, then another program wrote", true, 0, true, true},
+        {"as before, and killed between the moves that put the copy back", true, 0, true, true, 2},
+        {"as before, and killed before the box that tells", true, 0, true, true, 3},
+        {"as before, with all kept names taken", true, 0, true, true, 0, true},
     };
+    const std::vector<std::string> keptNames = {"win.ini.mx1", "win.ini.mx2", "win.ini.mx3",
+                                                "win.ini.mx4", "win.ini.mx5", "win.ini.mx6",
+                                                "win.ini.mx7", "win.ini.mx8", "win.ini.mx9"};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
-        for (const char* name : {"win.ini", "win.ini.mx-", "win.ini.mx~", "win.ini.mx1"})
+        for (const char* name : {"win.ini", "win.ini.mx-", "win.ini.mx~", "win.ini.mx!"})
             windows.Remove(name);
+        for (const std::string& name : keptNames) {
+            if (row.namesTaken)
+                windows.Write(name, "kept");
+            else
+                windows.Remove(name);
+        }
         windows.Write(row.onlyAside ? "win.ini.mx-" : "win.ini", SampleWinIni);
         if (row.fileMarks)
             SetFileAttributesA(path.c_str(), row.fileMarks);
@@ -375,6 +394,11 @@ TEST_F(WinIniTest, LeftoversOfAnEarlierSaveNeitherLoseNorBlockWinIni) {
             windows.Write("win.ini", otherProgram);
         const OldWindowsMoves steps;
         ASSERT_TRUE(steps.Active());
+        if (row.killedBefore) {
+            const KilledBeforeStep killed(row.killedBefore);
+            ASSERT_TRUE(killed.Active());
+            EXPECT_THROW(TakeBackWinIni(nullptr), ProgramKilled);
+        }
         SeenDialog told;
         if (row.otherProgramWrote) {
             dialogs.Then([&told](SeenDialog& box) {
@@ -383,9 +407,29 @@ TEST_F(WinIniTest, LeftoversOfAnEarlierSaveNeitherLoseNorBlockWinIni) {
             });
         }
         const size_t seenBefore = dialogs.Seen().size();
+        beeps.clear();
         ASSERT_TRUE(CreateMainWindow());
         SelectFonts({1});
         events.clear();
+        if (row.namesTaken) {
+            dialogs.ThenClick(IDOK);
+            EXPECT_EQ(RunSectionDialog(mainWindow, SectionSave, MainWindowLists()), 0);
+            EXPECT_TRUE(events.empty()) << "no broadcast, no warning";
+            EXPECT_EQ(windows.Read("win.ini"), otherProgram);
+            EXPECT_EQ(windows.Read("win.ini.mx-"), SampleWinIni);
+            EXPECT_EQ(windows.Read("win.ini.mx1"), "kept");
+            ASSERT_EQ(dialogs.Seen().size() - seenBefore, 2u);
+            EXPECT_EQ(dialogs.Seen().back().text, told.text);
+            EXPECT_EQ(told.text, "A save that was cut short left the whole " + path + " aside as " +
+                                     path +
+                                     ".mx-. The file now in its place cannot be kept: .mx1 to "
+                                     ".mx9 beside it are all taken. Free one of them.");
+            EXPECT_EQ(told.caption, "File Left Aside");
+            EXPECT_EQ(told.icon, "hand");
+            EXPECT_EQ(beeps, (std::vector<UINT>{MB_ICONHAND, MB_ICONHAND}));
+            DestroyMainWindow();
+            continue;
+        }
         ThenChooseSection("PostScript,LPT1");
         dialogs.Then(WarningSeen(nullptr));
         EXPECT_EQ(RunSectionDialog(mainWindow, SectionSave, MainWindowLists()), 1);
