@@ -28,10 +28,20 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     # The 32-bit program's own entry point, in place of the runtime's start-up (CMOV).
     list(APPEND MARLIX_PROGRAM_SOURCES ${MARLIX_START_ENTRY_SOURCE})
     set(MARLIX_PROGRAM_ENTRY -Wl,-e,_MarlixStart)
+    # The exception runtime for the 486, linked as objects ahead of the toolchain's archives, whose
+    # members for it (built for newer processors, with CMOV) are then never pulled in. Compiled as
+    # the compiler's own build compiles them; their warnings are the compiler's, not the program's.
+    add_library(marlix_eh OBJECT ${MARLIX_START_EH_C_SOURCES} ${MARLIX_START_EH_CXX_SOURCES})
+    target_include_directories(marlix_eh PRIVATE ${MARLIX_START_EH_DIR})
+    target_compile_definitions(marlix_eh PRIVATE $<$<COMPILE_LANGUAGE:C>:IN_GCC IN_LIBGCC2>)
+    target_compile_options(marlix_eh PRIVATE -O2 -w -fno-stack-protector
+        $<$<COMPILE_LANGUAGE:C>:-fbuilding-libgcc -fexceptions>
+        $<$<COMPILE_LANGUAGE:CXX>:-fno-implicit-templates>)
 endif()
 add_executable(marlix32 WIN32 ${MARLIX_PROGRAM_SOURCES} ${MARLIX_RESOURCES})
 # Whole archive: every exported procedure stays in the program even if nothing calls it.
-target_link_libraries(marlix32 PRIVATE -Wl,--whole-archive marlix_shell -Wl,--no-whole-archive marlix_shell)
+target_link_libraries(marlix32 PRIVATE -Wl,--whole-archive marlix_shell -Wl,--no-whole-archive marlix_shell
+                      $<TARGET_NAME_IF_EXISTS:marlix_eh>)
 set_target_properties(marlix32 PROPERTIES OUTPUT_NAME marlix32)
 marlix_use_resources(marlix32)
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
@@ -39,7 +49,7 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     # The same link with its symbols kept, so that the shipped code can be told apart by function.
     add_executable(marlix32_symbols WIN32 ${MARLIX_PROGRAM_SOURCES} ${MARLIX_RESOURCES})
     target_link_libraries(marlix32_symbols PRIVATE -Wl,--whole-archive marlix_shell
-                          -Wl,--no-whole-archive marlix_shell)
+                          -Wl,--no-whole-archive marlix_shell marlix_eh)
     target_link_options(marlix32_symbols PRIVATE ${MARLIX_PROGRAM_ENTRY}
                         -Wl,-Map=${CMAKE_BINARY_DIR}/symbols/marlix32.map)
     set_target_properties(marlix32_symbols PROPERTIES OUTPUT_NAME marlix32
