@@ -28,6 +28,12 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     # The 32-bit program's own entry point, in place of the runtime's start-up (CMOV).
     list(APPEND MARLIX_PROGRAM_SOURCES ${MARLIX_START_ENTRY_SOURCE})
     set(MARLIX_PROGRAM_ENTRY -Wl,-e,_MarlixStart)
+    if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
+        # The build to ship takes its C runtime from crtdll.dll, on every Win32 system; the i686
+        # tests keep the toolchain's msvcrt.dll (their posix threads library needs it).
+        set(MARLIX_PROGRAM_RUNTIME_SPECS ${CMAKE_SOURCE_DIR}/cmake/crtdll.specs)
+        list(APPEND MARLIX_PROGRAM_ENTRY -specs=${MARLIX_PROGRAM_RUNTIME_SPECS})
+    endif()
     # The exception runtime for the 486, linked as objects ahead of the toolchain's archives, whose
     # members for it (built for newer processors, with CMOV) are then never pulled in. Compiled as
     # the compiler's own build compiles them; their warnings are the compiler's, not the program's.
@@ -55,6 +61,10 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     set_target_properties(marlix32_symbols PROPERTIES OUTPUT_NAME marlix32
                           RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/symbols)
     marlix_use_resources(marlix32_symbols)
+    if(MARLIX_PROGRAM_RUNTIME_SPECS)
+        set_property(TARGET marlix32 marlix32_symbols PROPERTY LINK_DEPENDS
+                     ${MARLIX_PROGRAM_RUNTIME_SPECS})
+    endif()
 endif()
 
 if(CMAKE_CROSSCOMPILING_EMULATOR)
