@@ -32,7 +32,7 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
         # The build to ship takes its C runtime from crtdll.dll, on every Win32 system; the i686
         # tests keep the toolchain's msvcrt.dll (their posix threads library needs it).
         set(MARLIX_PROGRAM_RUNTIME_SPECS ${CMAKE_SOURCE_DIR}/cmake/crtdll.specs)
-        list(APPEND MARLIX_PROGRAM_ENTRY -specs=${MARLIX_PROGRAM_RUNTIME_SPECS})
+        set(MARLIX_PROGRAM_RUNTIME -specs=${MARLIX_PROGRAM_RUNTIME_SPECS})
     endif()
     # The exception runtime for the 486, linked as objects ahead of the toolchain's archives, whose
     # members for it (built for newer processors, with CMOV) are then never pulled in. Compiled as
@@ -51,12 +51,12 @@ target_link_libraries(marlix32 PRIVATE -Wl,--whole-archive marlix_shell -Wl,--no
 set_target_properties(marlix32 PROPERTIES OUTPUT_NAME marlix32)
 marlix_use_resources(marlix32)
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-    target_link_options(marlix32 PRIVATE -s ${MARLIX_PROGRAM_ENTRY})
+    target_link_options(marlix32 PRIVATE -s ${MARLIX_PROGRAM_ENTRY} ${MARLIX_PROGRAM_RUNTIME})
     # The same link with its symbols kept, so that the shipped code can be told apart by function.
     add_executable(marlix32_symbols WIN32 ${MARLIX_PROGRAM_SOURCES} ${MARLIX_RESOURCES})
     target_link_libraries(marlix32_symbols PRIVATE -Wl,--whole-archive marlix_shell
                           -Wl,--no-whole-archive marlix_shell marlix_eh)
-    target_link_options(marlix32_symbols PRIVATE ${MARLIX_PROGRAM_ENTRY}
+    target_link_options(marlix32_symbols PRIVATE ${MARLIX_PROGRAM_ENTRY} ${MARLIX_PROGRAM_RUNTIME}
                         -Wl,-Map=${CMAKE_BINARY_DIR}/symbols/marlix32.map)
     set_target_properties(marlix32_symbols PROPERTIES OUTPUT_NAME marlix32
                           RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/symbols)
