@@ -33,6 +33,7 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
         # tests keep the toolchain's msvcrt.dll (their posix threads library needs it).
         set(MARLIX_PROGRAM_RUNTIME_SPECS ${CMAKE_SOURCE_DIR}/cmake/crtdll.specs)
         set(MARLIX_PROGRAM_RUNTIME -specs=${MARLIX_PROGRAM_RUNTIME_SPECS})
+        list(APPEND MARLIX_PROGRAM_SOURCES ${MARLIX_START_CRTDLL_SOURCE})
     endif()
     # The exception runtime for the 486, linked as objects ahead of the toolchain's archives, whose
     # members for it (built for newer processors, with CMOV) are then never pulled in. Compiled as

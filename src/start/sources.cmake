@@ -5,6 +5,8 @@ set(MARLIX_START_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/runtime_parts_cow.cpp
 )
 set(MARLIX_START_ENTRY_SOURCE ${CMAKE_CURRENT_LIST_DIR}/program_start.cpp)
+# With crtdll.dll as the C runtime (the build to ship): its _onexit, called without a relocation.
+set(MARLIX_START_CRTDLL_SOURCE ${CMAKE_CURRENT_LIST_DIR}/crtdll_onexit.cpp)
 # The 32-bit exception runtime, compiled for the 486 from the compiler's own sources (gcc/): the
 # unwinder, its thread-local storage and the catch support that a caught std::bad_alloc runs.
 set(MARLIX_START_EH_DIR ${CMAKE_CURRENT_LIST_DIR}/gcc)
