@@ -86,6 +86,23 @@ def text_symbols(objdump, exe, text_index):
     return sorted(symbols)
 
 
+def pseudo_relocations(objdump, exe):
+    """How many pseudo-relocations the start-up applies: the list runs between two symbols, after
+    a header of 12 bytes, 12 bytes an entry. Applying them runs _mark_section_writable, whose
+    prebuilt code uses CMOV, so the list must stay empty for that function to stay off the paths
+    of use."""
+    table = subprocess.run([objdump, "-t", exe], check=True, capture_output=True, text=True)
+    ends = {}
+    for line in table.stdout.splitlines():
+        m = SYMBOL.search(line)
+        if m and m.group(3) in ("___RUNTIME_PSEUDO_RELOC_LIST__",
+                                "___RUNTIME_PSEUDO_RELOC_LIST_END__"):
+            ends[m.group(3)] = int(m.group(2), 16)
+    size = ends.get("___RUNTIME_PSEUDO_RELOC_LIST_END__", 0) - ends.get(
+        "___RUNTIME_PSEUDO_RELOC_LIST__", 0)
+    return max(0, size - 12) // 12
+
+
 def code_pieces(map_path, text_start):
     """(start, stop, object) offsets in .text of each input section of code, from the link
     map; the constructor lists and exception tables the linker also put there are left out."""
@@ -164,7 +181,11 @@ def main(objdump, exceptions_path, shipped, twin, map_path):
         print("\n".join(failures))
     if start_function in exceptions:
         print(f"{start_function} is the entry point, but it is listed as never running")
-    return 1 if failures or stale or start_function in exceptions else 0
+    relocations = pseudo_relocations(objdump, twin)
+    if relocations:
+        print(f"the exe holds {relocations} pseudo-relocations, which the start-up applies with "
+              "_mark_section_writable: a reference to an import that its library names as data")
+    return 1 if failures or stale or start_function in exceptions or relocations else 0
 
 
 if __name__ == "__main__":

@@ -1,12 +1,14 @@
 #!/usr/bin/env python3
-"""Checks that the shipped marlix32.exe can load on Windows 98, ME and NT 4.0.
+"""Checks that the shipped marlix32.exe can load on Windows 95 as it shipped, and later.
 
 Reads the exe's headers with objdump -p: every imported function must be on the reviewed list
 (one "DLL function" per line, '#' starts a note; DLL names compare case-insensitively), and the
-subsystem version must be 4.0 (a higher one makes those loaders refuse the exe). Prints each
-fault and exits 1; on success prints the imports counted by DLL.
+subsystem version must be 4.0 (a higher one makes those loaders refuse the exe). LATE, a source
+file, names the functions the program asks GetProcAddress for (LateLibrary Name("DLL") and
+Name.Find<...>("Function")): each must be on the list too. Prints each fault and exits 1; on
+success prints the imports counted by DLL.
 
-usage: check_imports.py OBJDUMP LIST EXE
+usage: check_imports.py OBJDUMP LIST EXE [LATE]
 """
 import re
 import subprocess
@@ -47,11 +49,26 @@ def headers(objdump, exe):
     return imports, (version.get("Major"), version.get("Minor"))
 
 
-def main(objdump, list_path, exe):
+def late_functions(source_path):
+    """The (DLL, function) pairs a source file loads through GetProcAddress."""
+    with open(source_path, encoding="utf-8") as source:
+        text = source.read()
+    libraries = dict(re.findall(r'\bLateLibrary\s+(\w+)\s*\(\s*"([^"]+)"\s*\)', text))
+    found = re.findall(r'\b(\w+)\s*\.\s*Find\s*<.*?>\s*\(\s*"([^"]+)"\s*\)', text)
+    return [(libraries.get(library, f"(unknown library {library})"), name)
+            for library, name in found]
+
+
+def main(objdump, list_path, exe, late_path=None):
     allowed = reviewed(list_path)
     imports, version = headers(objdump, exe)
     faults = [f"{exe}: imports {dll} {name}, which is not on {list_path}"
               for dll, name in imports if (dll.lower(), name) not in allowed]
+    late = late_functions(late_path) if late_path else []
+    faults += [f"{late_path}: loads {dll} {name}, which is not on {list_path}"
+               for dll, name in late if (dll.lower(), name) not in allowed]
+    if late_path and not late:
+        faults.append(f"{late_path}: no function loaded through GetProcAddress found")
     if not imports:
         faults.append(f"{exe}: no imports found in objdump's output")
     if version != (4, 0):
@@ -64,11 +81,12 @@ def main(objdump, list_path, exe):
     for dll, _ in imports:
         counts[dll] = counts.get(dll, 0) + 1
     print(f"{exe}: subsystem 4.0; {len(imports)} imports, all on the list: "
-          + ", ".join(f"{dll} {count}" for dll, count in counts.items()))
+          + ", ".join(f"{dll} {count}" for dll, count in counts.items())
+          + (f"; and {len(late)} functions loaded late, all on it" if late_path else ""))
     return 0
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 4:
+    if len(sys.argv) not in (4, 5):
         sys.exit(__doc__.strip().splitlines()[-1])
     sys.exit(main(*sys.argv[1:]))

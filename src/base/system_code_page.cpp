@@ -7,7 +7,7 @@ namespace {
 CodePage AskSystem() {
     CodePage system;
     for (int byte = 0; byte < 256; ++byte) {
-        system.leadByte[byte] = byte != 0 && IsDBCSLeadByteEx(CP_ACP, static_cast<BYTE>(byte));
+        system.leadByte[byte] = byte != 0 && IsDBCSLeadByte(static_cast<BYTE>(byte));
         system.hasLeadBytes = system.hasLeadBytes || system.leadByte[byte];
         char single[2] = {static_cast<char>(byte), '\0'};
         if (byte != 0 && !system.leadByte[byte])

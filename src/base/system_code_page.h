@@ -4,7 +4,7 @@
 
 #include "base/code_page.h"
 
-// Asked of the system once, at the first call: its lead bytes (IsDBCSLeadByteEx) and how it
+// Asked of the system once, at the first call: its lead bytes (IsDBCSLeadByte) and how it
 // lowers each single byte (CharLowerA).
 const CodePage& SystemCodePage();
 

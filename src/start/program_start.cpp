@@ -1,6 +1,6 @@
 // Where the shipped 32-bit program starts. It does what the C runtime's own start-up does for a
 // window program, in the same order, but finds the text after the program's name itself: the
-// runtime's loop for that uses CMOV, which the Pentium and the K6 do not have, and it would
+// runtime's loop for that uses CMOV, which the 486, the Pentium and the K6 do not have; it would
 // fault before the window appears. Linked as the entry point of the 32-bit program alone.
 #include <windows.h>
 
