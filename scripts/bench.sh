@@ -84,31 +84,22 @@ wine_fresh_prefix "$WINEPREFIX"
 cp demo/win.ini "$WINEPREFIX/drive_c/windows/"
 if [ $styled -eq 0 ]; then
     wine64 reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' /v ThemeActive \
-        /d 0 /f >/dev/null 2>&1
+        /d 0 /f >"$log" 2>&1 || step_failed "turning off wine's visual style in $WINEPREFIX" "$log"
     wineserver -w
 fi
 
-cat > build/run-bench.sh <<INNER
-set -u
-source scripts/wine-env.sh
-export WINEPREFIX="$WINEPREFIX"
-wineserver -p
-# Warm-up: the first program that makes a window starts wine's helper processes.
-wine64 "$root/build/win64/tools/win32/bare_window.exe" </dev/null >/dev/null 2>&1 &
-sleep 3
-wineserver -k; wineserver -p
 # Output to a file, not a pipe: wine's helper processes keep a pipe open after the tool ends.
-wine64 "$root/build/win64/tools/win32/bench_programs.exe" $rounds 'C:\\bench1001.mxf' \
-    $(printf '"%s" ' "${programs[@]}") </dev/null >build/bench.log 2>&1
-code=\$?
-wineserver -k
-exit \$code
-INNER
+time_programs() { # rounds programs...
+    # Warm-up: the first program that makes a window starts wine's helper processes; the rounds
+    # then get a wineserver of their own.
+    wine64 "$root/build/win64/tools/win32/bare_window.exe" </dev/null >/dev/null 2>&1 &
+    sleep 3
+    wineserver -k
+    wineserver -p
+    wine64 "$root/build/win64/tools/win32/bench_programs.exe" "$1" 'C:\bench1001.mxf' \
+        "${@:2}" </dev/null >build/bench.log 2>&1
+}
 status=0
-if [ -n "${DISPLAY:-}" ]; then
-    bash build/run-bench.sh || status=$?
-else
-    xvfb-run -a -s "-screen 0 1024x768x24" bash build/run-bench.sh || status=$?
-fi
+wine_session 1024x768 time_programs "$rounds" "${programs[@]}" || status=$?
 tr -d '\r' <build/bench.log
 exit $status

@@ -30,13 +30,18 @@ log="$root/build/run-build.log"
 { cmake --preset $preset && cmake --build --preset $preset -j2 --target marlix32; } >"$log" 2>&1 \
     || step_failed "the build of marlix32.exe (preset $preset)" "$log"
 export WINEPREFIX="$root/build/wine-run"
-wine_prefix_current "$WINEPREFIX" || wine_fresh_prefix "$WINEPREFIX"
+log="$root/build/run-prefix.log"
+if ! wine_prefix_current "$WINEPREFIX"; then
+    wine_fresh_prefix "$WINEPREFIX" >"$log" 2>&1 \
+        || step_failed "the copy of the template prefix into $WINEPREFIX" "$log"
+fi
 windows="$WINEPREFIX/drive_c/windows"
 if [ $reset -eq 1 ] || [ ! -f "$windows/atm.ini" ]; then
     cp demo/atm.ini demo/win.ini "$windows/"
     # wine keeps [windows] of win.ini in the registry, as Windows NT does.
     wine64 reg add 'HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows' /v Device \
-        /d "$(sed -n 's/^device=//p' demo/win.ini | tr -d '\r')" /f >/dev/null 2>&1
+        /d "$(sed -n 's/^device=//p' demo/win.ini | tr -d '\r')" /f >"$log" 2>&1 \
+        || step_failed "setting the demo's printer (device=) in $WINEPREFIX's registry" "$log"
     # Until this wineserver and the desktop process it started without a display are gone, the
     # program would join them and fail to make its window.
     wineserver -w
@@ -45,7 +50,9 @@ exe="$root/build/$preset/marlix32.exe"
 
 # Starts the program in the background (its process id in $program) and waits until one of its
 # windows is on the X display: wine names each top-level window's class after the exe.
-start_program() {
+start_program() { # loader exe args...
+    local loader=$1
+    shift
     "$loader" "$@" </dev/null >/dev/null 2>&1 &
     program=$!
     for _ in $(seq 300); do
@@ -59,22 +66,27 @@ start_program() {
         sleep 0.1
     done
     echo "run.sh: no window of marlix32.exe appeared within 30 s"
-    wineserver -k
     return 1
+}
+# In the caller's display: until the user closes the program.
+run_on_display() { # loader exe args...
+    start_program "$@" || return 1
+    wait "$program"
+}
+# In a screen of its own: a screenshot after a second.
+run_for_screenshot() { # shot loader exe args...
+    local shot=$1
+    shift
+    start_program "$@" || return 1
+    sleep 1
+    wine_screenshot "$shot"
 }
 
 if [ -n "${DISPLAY:-}" ]; then
-    start_program "$exe" "$@"
-    wait "$program"
+    wine_session 800x600 run_on_display "$loader" "$exe" "$@"
     exit
 fi
 shot="$root/build/screenshot.png"
 rm -f "$shot"
-# xvfb-run is a sh script, which drops exported functions: the definition goes in the command.
-xvfb-run -a -s "-screen 0 800x600x24" bash -c "$(declare -f start_program)"'
-    loader=$2
-    start_program "${@:3}" || exit 1
-    sleep 1
-    import -window root "$1"
-    wineserver -k' _ "$shot" "$loader" "$exe" "$@"
+wine_session 800x600 run_for_screenshot "$shot" "$loader" "$exe" "$@"
 echo "No display: ran under Xvfb; screenshot saved to $shot"

@@ -9,25 +9,32 @@ cd "$here/.."
 source "$here/wine-env.sh"
 i686_emulator_enter "$here/screenshots.sh" "$@"
 
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j2 --target shoot_main_window >/dev/null
+log="$root/build/shots-build.log"
+cmake --preset win64 >"$log" 2>&1 || step_failed "the configure step of preset win64" "$log"
+cmake --build --preset win64 -j2 --target shoot_main_window >"$log" 2>&1 \
+    || step_failed "the build of shoot_main_window (preset win64)" "$log"
 wine_template_prefix
 export WINEPREFIX="$root/build/wine-shots"
 wine_fresh_prefix "$WINEPREFIX"
 cp demo/atm.ini demo/win.ini demo/sample.mxf "$WINEPREFIX/drive_c/windows/"
 mkdir -p docs build/shots
 
+# The tool shows the window, then writes the part of the screen to keep into its ready file.
+take_shot() { # tool options...
+    "$WINE64" build/win64/tools/win32/shoot_main_window.exe "Z:$PWD/build/shots/ready" "$@" \
+        </dev/null >/dev/null 2>&1 &
+    for _ in $(seq 100); do [ -s build/shots/ready ] && break; sleep 0.1; done
+    sleep 0.3
+    wine_screenshot build/shots/screen.png
+}
 shoot() { # name, then the tool's options
     local name=$1
     shift
     rm -f build/shots/ready
-    xvfb-run -a -s "-screen 0 800x600x24" bash -c '
-        "$WINE64" build/win64/tools/win32/shoot_main_window.exe "Z:$PWD/build/shots/ready" "$@" \
-            </dev/null >/dev/null 2>&1 &
-        for _ in $(seq 100); do [ -s build/shots/ready ] && break; sleep 0.1; done
-        sleep 0.3
-        import -window root build/shots/screen.png
-        wineserver -k' _ "$@"
+    # A screen of its own, whatever display the caller has: the pictures keep one size.
+    DISPLAY= wine_session 800x600 take_shot "$@"
+    [ -s build/shots/ready ] \
+        || { echo "screenshots.sh: the window for docs/$name.png did not come up"; exit 1; }
     convert build/shots/screen.png -crop "$(tr -d '\r\n' < build/shots/ready)" +repage \
         "docs/$name.png"
     echo "docs/$name.png"

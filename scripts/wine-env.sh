@@ -9,6 +9,11 @@
 #   wine_runs_i686         true when this host runs 32-bit Windows programs (after the template)
 #   wine_i686_reason       why it does not, in a few words
 #   step_failed WHAT LOG   names a step that failed, prints the end of its output, returns 1
+#   wine_session SIZE COMMAND ARGS...  runs COMMAND (a program, or a function of the caller's) in
+#                          the display of DISPLAY or, without one, in a new Xvfb screen of SIZE
+#                          (800x600), with one wineserver of WINEPREFIX kept up throughout and
+#                          killed at the end; returns COMMAND's exit code
+#   wine_screenshot FILE   saves what the display shows to FILE
 #   i686_emulator_enter SCRIPT ARGS...  on a host whose kernel runs no 32-bit code, runs SCRIPT
 #                          again inside a private user and mount namespace where qemu-i386 runs
 #                          i686 programs; returns (and says why) where it cannot
@@ -55,6 +60,31 @@ step_failed() { # what log
     tail -n 30 "$2" | sed 's/^/    /'
     return 1
 }
+
+# Wine's helper processes start with the first program and leave with the wineserver: one kept
+# up (-p) for the whole session serves every program in it, and -k ends them all. xvfb-run is a
+# sh script, which drops bash functions: they go into the command, after this file.
+wine_session() { # size command args...
+    local size=$1
+    shift
+    if [ -n "${DISPLAY:-}" ]; then
+        wine_session_inside "$@"
+        return
+    fi
+    xvfb-run -a -s "-screen 0 ${size}x24" bash -c "source $(printf %q "$root/scripts/wine-env.sh")
+        $(declare -f)"'
+        wine_session_inside "$@"' _ "$@"
+}
+wine_session_inside() { # command args...
+    local code=0
+    wineserver -p
+    "$@" || code=$?
+    # A wineserver already gone (every program ended, or -k by the command) is no failure.
+    wineserver -k 2>/dev/null || true
+    return $code
+}
+
+wine_screenshot() { import -window root "$1"; }
 
 # Starts an i686 program that only exits, in the template: the answer holds for every prefix made
 # from it. Decided by running, not from package lists: a wine that runs 32-bit programs inside its
