@@ -58,7 +58,7 @@ ListFileState NamedListFile(const char* path) {
 }
 
 bool OpenListFile(HWND owner, const MainLists& lists, const ListFileState& named, bool merge) {
-    ListFileState read = named;
+    int form = 0; // the form read; 0: nothing read
     {
         std::vector<char> text;
         // A save in steps cut short may have left the whole file aside. While it cannot go back,
@@ -74,22 +74,20 @@ bool OpenListFile(HWND owner, const MainLists& lists, const ListFileState& named
         case WholeFileRead::TooLarge: // no limit asked
         case WholeFileRead::NoMemory:
             ReportFailure(owner, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
-            read.CurrentListForm = 0;
             break;
         case WholeFileRead::ReadFailed:
             SoundBeep(MB_ICONERROR);
-            read.CurrentListForm = 0;
             break;
         case WholeFileRead::Read:
-            read.CurrentListForm = ReadFontsBody(owner, lists, text.data(), merge);
+            form = ReadFontsBody(owner, lists, text.data(), merge);
             break;
         }
     }
-    const bool result = read.CurrentListForm != 0;
-    if (!result)
-        read.CurrentListForm = named.CurrentListForm;
-    SettleListFile(owner, read, result);
-    return result;
+    ListFileState read = named;
+    if (form != 0)
+        read.CurrentListForm = form;
+    SettleListFile(owner, read, form != 0);
+    return form != 0;
 }
 
 bool SaveListFile(HWND owner, const MainLists& lists, int mode) {
