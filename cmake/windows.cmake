@@ -31,8 +31,8 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
         # The build to ship takes its C runtime from crtdll.dll, on every Win32 system; the i686
         # tests keep the toolchain's msvcrt.dll (their posix threads library needs it).
-        set(MARLIX_PROGRAM_RUNTIME_SPECS ${CMAKE_SOURCE_DIR}/cmake/crtdll.specs)
-        set(MARLIX_PROGRAM_RUNTIME -specs=${MARLIX_PROGRAM_RUNTIME_SPECS})
+        set(MARLIX_PROGRAM_RUNTIME_FILE ${CMAKE_SOURCE_DIR}/cmake/crtdll-link.txt)
+        set(MARLIX_PROGRAM_RUNTIME -specs=${MARLIX_PROGRAM_RUNTIME_FILE})
         list(APPEND MARLIX_PROGRAM_SOURCES ${MARLIX_START_CRTDLL_SOURCE})
     endif()
     # The exception runtime for the 486, linked as objects ahead of the toolchain's archives, whose
@@ -62,9 +62,9 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     set_target_properties(marlix32_symbols PROPERTIES OUTPUT_NAME marlix32
                           RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/symbols)
     marlix_use_resources(marlix32_symbols)
-    if(MARLIX_PROGRAM_RUNTIME_SPECS)
+    if(MARLIX_PROGRAM_RUNTIME_FILE)
         set_property(TARGET marlix32 marlix32_symbols PROPERTY LINK_DEPENDS
-                     ${MARLIX_PROGRAM_RUNTIME_SPECS})
+                     ${MARLIX_PROGRAM_RUNTIME_FILE})
     endif()
 endif()
 
