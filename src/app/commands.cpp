@@ -34,11 +34,8 @@ enum class ToolbarChange {
     ListSelected, // the SelectedList has a selection: Remove applies
 };
 
-void EnableButton(int buttonId) {
-    SendMessageA(App.Toolbar, WM_COMMAND, ToolbarEnable, buttonId);
-}
-void DisableButton(int buttonId) {
-    SendMessageA(App.Toolbar, WM_COMMAND, ToolbarDisable, buttonId);
+void SetButton(int buttonId, bool enabled) {
+    SendMessageA(App.Toolbar, WM_COMMAND, enabled ? ToolbarEnable : ToolbarDisable, buttonId);
 }
 
 int SelectedItemCount(HWND list) {
@@ -51,10 +48,10 @@ void SelectFirstItems(HWND list, long count) {
         SendMessageA(list, LB_SELITEMRANGE, TRUE, MAKELPARAM(0, count - 1));
 }
 
-// The selected list now holds fonts that can be saved.
-void EnableSaveButtons() {
-    EnableButton(ButtonSaveList);
-    EnableButton(ButtonSaveWinIni);
+// Whether the selected list holds fonts that can be saved.
+void SetSaveButtons(bool enabled) {
+    SetButton(ButtonSaveList, enabled);
+    SetButton(ButtonSaveWinIni, enabled);
 }
 
 void ShowToolbarChange(ToolbarChange change) {
@@ -62,24 +59,22 @@ void ShowToolbarChange(ToolbarChange change) {
     case ToolbarChange::None:
         break;
     case ToolbarChange::Added:
-        DisableButton(ButtonAdd);
-        EnableSaveButtons();
+        SetButton(ButtonAdd, false);
+        SetSaveButtons(true);
         break;
     case ToolbarChange::Removed:
-        DisableButton(ButtonRemove);
-        if (App.SelectedFontCount == 0) {
-            DisableButton(ButtonSaveList);
-            DisableButton(ButtonSaveWinIni);
-        }
+        SetButton(ButtonRemove, false);
+        if (App.SelectedFontCount == 0)
+            SetSaveButtons(false);
         break;
     case ToolbarChange::Opened:
-        EnableSaveButtons();
+        SetSaveButtons(true);
         break;
     case ToolbarChange::AtmSelected:
-        EnableButton(ButtonAdd);
+        SetButton(ButtonAdd, true);
         break;
     case ToolbarChange::ListSelected:
-        EnableButton(ButtonRemove);
+        SetButton(ButtonRemove, true);
         break;
     }
 }
@@ -268,6 +263,6 @@ void OnCommand(HWND window, int id, int notifyCode) {
     // Every command alike: the selected count follows the SelectedList, then the toolbar
     // follows what the command did. (Exit has destroyed the window and its lists by now.)
     if (App.SelectedList)
-        RefreshSelectedCount(window);
+        UpdateSelectedCount(window);
     ShowToolbarChange(change);
 }

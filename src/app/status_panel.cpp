@@ -57,8 +57,11 @@ void PaintStatusPanel(HWND mainWindow) {
 }
 
 void UpdateSelectedCount(HWND mainWindow) {
-    App.SelectedFontCount =
+    const auto count =
         static_cast<unsigned long>(SendMessageA(App.SelectedList, LB_GETCOUNT, 0, 0));
+    if (count == App.SelectedFontCount)
+        return;
+    App.SelectedFontCount = count;
     InvalidateRect(mainWindow, &SelectedCountArea, TRUE);
     // Drawn now, not at the next paint: the user sees the count follow every move.
     HDC dc = GetDC(mainWindow);
@@ -68,10 +71,4 @@ void UpdateSelectedCount(HWND mainWindow) {
     SetTextColor(dc, Green);
     DrawCount(dc, IDS_SELECTED_COUNT, App.SelectedFontCount, SelectedCountOrigin);
     ReleaseDC(mainWindow, dc);
-}
-
-void RefreshSelectedCount(HWND mainWindow) {
-    if (static_cast<unsigned long>(SendMessageA(App.SelectedList, LB_GETCOUNT, 0, 0)) !=
-        App.SelectedFontCount)
-        UpdateSelectedCount(mainWindow);
 }

@@ -5,7 +5,5 @@
 #include <windows.h>
 
 void PaintStatusPanel(HWND mainWindow);
-// Recounts SelectedList into SelectedFontCount and redraws its count line at once.
+// Recounts SelectedList into SelectedFontCount; where it changed, redraws its count line at once.
 void UpdateSelectedCount(HWND mainWindow);
-// The same, where the count has changed: after every command.
-void RefreshSelectedCount(HWND mainWindow);

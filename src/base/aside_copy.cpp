@@ -52,26 +52,12 @@ bool NoteUntold(const char* path, char number) {
     return CloseHandle(file) && noted;
 }
 
-// The file in path's place moves to the first free name of its own, noted first as not yet told.
-// Its name, or empty when none is free or it could not be noted or moved.
-std::string KeepAside(const char* path) {
-    for (char number = FirstKept; number <= LastKept; ++number) {
-        const std::string kept = KeptName(path, number);
-        if (kept.empty())
-            return "";
-        if (GetFileAttributesA(kept.c_str()) == INVALID_FILE_ATTRIBUTES)
-            return NoteUntold(path, number) && MoveFileA(path, kept.c_str()) ? kept : "";
-    }
-    return "";
-}
-
-bool AllKeptNamesTaken(const char* path) {
-    for (char number = FirstKept; number <= LastKept; ++number) {
-        const std::string kept = KeptName(path, number);
-        if (kept.empty() || GetFileAttributesA(kept.c_str()) == INVALID_FILE_ATTRIBUTES)
-            return false;
-    }
-    return true;
+// The first number whose kept name is free, or 0 when all nine are taken.
+char FreeKeptNumber(const char* path) {
+    for (char number = FirstKept; number <= LastKept; ++number)
+        if (GetFileAttributesA(KeptName(path, number).c_str()) == INVALID_FILE_ATTRIBUTES)
+            return number;
+    return 0;
 }
 
 // Tells the user of each kept file the note names (a number noted whose file never moved names
@@ -100,15 +86,17 @@ AsideCopy PutBack(HWND owner, const char* path, const std::string& aside) {
         return ClearLeftover(aside) && DeleteFileA(aside.c_str()) ? AsideCopy::Settled
                                                                   : AsideCopy::Failed;
     }
-    if (AllKeptNamesTaken(path)) {
+    const char number = FreeKeptNumber(path);
+    if (number == 0) {
         // Kept files are the user's to remove: the copy waits, and the user learns where.
         SoundBeep(MB_ICONHAND);
         KWStrTbMsgBox(owner, IDS_COPY_LEFT_ASIDE, IDS_COPY_LEFT_ASIDE_CAPTION, MB_ICONERROR, path,
                       aside.c_str());
         return AsideCopy::Blocked;
     }
-    const std::string kept = KeepAside(path);
-    if (kept.empty())
+    // The file in path's place moves to the free name, noted first as not yet told.
+    const std::string kept = KeptName(path, number);
+    if (kept.empty() || !NoteUntold(path, number) || !MoveFileA(path, kept.c_str()))
         return AsideCopy::Failed;
     if (!MoveFileA(aside.c_str(), path)) {
         // The note stays: should this move back fail too, the next settling tells of the file.

@@ -2,22 +2,26 @@
 
 #include <cstring>
 
-size_t AppendFileEntry(std::string& text, const char* fontEntryText, const EntryLineIndex& catalog,
-                       const char* fontName) {
+namespace {
+
+// Appends the font's FileEntry (everything after the first '=' of its catalogue line) through the
+// line feed; nothing when the catalogue has no line for it. A line that ends with the catalogue
+// text gets LF after a CR, else CR LF.
+void AppendFileEntry(std::string& text, const char* fontEntryText, const EntryLineIndex& catalog,
+                     const char* fontName) {
     const long line = catalog.Find(fontName);
     if (line == NotFound)
-        return 0;
+        return;
     const char* value = std::strchr(fontEntryText + line, '=') + 1;
-    const size_t before = text.size();
-    const char* lineFeed = std::strchr(value, '\n');
-    if (lineFeed != nullptr) {
+    if (const char* lineFeed = std::strchr(value, '\n')) {
         text.append(value, lineFeed + 1);
     } else {
         text.append(value);
         text.append(!text.empty() && text.back() == '\r' ? "\n" : "\r\n");
     }
-    return text.size() - before;
 }
+
+} // namespace
 
 EntryText BuildEntryText(const FontList& list, const std::string& fontEntryText, int form) {
     EntryText result;

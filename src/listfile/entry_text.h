@@ -17,13 +17,6 @@ inline bool IsListForm(int form) {
     return form >= SoftfontFileForm && form <= FontNameOnlyForm;
 }
 
-// Appends the FileEntry of fontName (everything after the first '=' of its line in the
-// catalogue's fontEntryText, indexed by catalog) to text, through the line feed; returns the
-// number of bytes appended, 0 when the catalogue has no line for the name. A line that ends with
-// the text gets LF after a CR, else CR LF.
-size_t AppendFileEntry(std::string& text, const char* fontEntryText, const EntryLineIndex& catalog,
-                       const char* fontName);
-
 enum class EntryTextOutcome {
     Built,
     EmptyList, // nothing to write: the caller beeps

@@ -25,6 +25,16 @@ ListFileState ListFile;
 
 namespace {
 
+// Shows the current file in the main window's title, or (false) the plain title.
+void UpdateWindowTitle(HWND mainWindow, bool hasFile) {
+    const std::string title = WindowTitleText(hasFile, ListFile.CurrentListTitle);
+    // Setting a caption redraws it; most commands leave it as it was.
+    char shown[MaxTitleFileNameLength + 40] = "";
+    GetWindowTextA(mainWindow, shown, sizeof shown);
+    if (title != shown)
+        SetWindowTextA(mainWindow, title.c_str());
+}
+
 // The one place the current file changes: an open or a save has ended.
 void SettleListFile(HWND owner, const ListFileState& file, bool hasFile) {
     ListFile = file;
@@ -126,13 +136,4 @@ bool SaveListFile(HWND owner, const MainLists& lists, int mode) {
 
 void ForgetListFile(HWND mainWindow) {
     SettleListFile(mainWindow, ListFile, false);
-}
-
-void UpdateWindowTitle(HWND mainWindow, bool hasFile) {
-    const std::string title = WindowTitleText(hasFile, ListFile.CurrentListTitle);
-    // Setting a caption redraws it; most commands leave it as it was.
-    char shown[MaxTitleFileNameLength + 40] = "";
-    GetWindowTextA(mainWindow, shown, sizeof shown);
-    if (title != shown)
-        SetWindowTextA(mainWindow, title.c_str());
 }

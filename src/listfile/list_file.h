@@ -34,5 +34,3 @@ bool SaveListFile(HWND owner, const MainLists& lists, int mode);
 // No current list file any more (New, a printer section read): its title is cleared and the main
 // window shows the plain title.
 void ForgetListFile(HWND mainWindow);
-// Shows the current file in the main window's title, or (false) the plain title.
-void UpdateWindowTitle(HWND mainWindow, bool hasFile);

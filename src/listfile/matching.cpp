@@ -25,16 +25,6 @@ std::string FontNameOfLineAt(const char* fontEntryText, long at) {
     return std::string(fontEntryText + start, fontEntryText + end);
 }
 
-NextEntry FileNameEntry(long next, long found, const char* fontEntryText,
-                        const std::string& pfmFileName, std::string& name) {
-    if (found == NotFound) {
-        name = pfmFileName;
-        return {next, EntryStatus::Unmatched};
-    }
-    name = FontNameOfLineAt(fontEntryText, found - 1);
-    return {next, EntryStatus::Found};
-}
-
 // The AtmList's names, read once and ordered by their bytes, so that the item spelled exactly
 // like a name is found without asking the list: the AtmList compares names without letter case,
 // and a catalogue holding two fonts that differ only in case must give each name its own font.
@@ -123,6 +113,19 @@ const EntryTextSearch& SearchOf(const FontCatalog& catalog, const CodePage& code
     return *catalog.FileNameSearch;
 }
 
+// The next entry of a names-only list: found when a catalogue line begins with exactly the name
+// (letter case counts) followed by '='.
+NextEntry NextFontNameEntry(const EntryLineIndex& catalog, const char* text, std::string& name,
+                            long offset, const CodePage& codePage) {
+    bool split = false;
+    const long next = NextNameLine(text, name, offset, codePage, split);
+    if (next == NotFound)
+        return {0, EntryStatus::End};
+    if (split || catalog.Find(name.c_str()) == NotFound)
+        return {next, EntryStatus::Unmatched};
+    return {next, EntryStatus::Found};
+}
+
 } // namespace
 
 NextEntry NextFileNameEntry(const EntryTextSearch& catalog, const char* fontEntryText,
@@ -132,17 +135,12 @@ NextEntry NextFileNameEntry(const EntryTextSearch& catalog, const char* fontEntr
     const long next = NextPfmFileName(text, offset, pfmFileName, codePage);
     if (next == NotFound)
         return {};
-    return FileNameEntry(next, catalog.Find(pfmFileName.c_str()), fontEntryText, pfmFileName, name);
-}
-
-NextEntry NextFontNameEntry(const EntryLineIndex& catalog, const char* text, std::string& name,
-                            long offset, const CodePage& codePage) {
-    bool split = false;
-    const long next = NextNameLine(text, name, offset, codePage, split);
-    if (next == NotFound)
-        return {0, EntryStatus::End};
-    if (split || catalog.Find(name.c_str()) == NotFound)
+    const long found = catalog.Find(pfmFileName.c_str());
+    if (found == NotFound) {
+        name = pfmFileName;
         return {next, EntryStatus::Unmatched};
+    }
+    name = FontNameOfLineAt(fontEntryText, found - 1);
     return {next, EntryStatus::Found};
 }
 

@@ -29,10 +29,6 @@ struct NextEntry {
 NextEntry NextFileNameEntry(const EntryTextSearch& catalog, const char* fontEntryText,
                             const char* text, std::string& name, long offset,
                             const CodePage& codePage);
-// The next entry of a names-only list (form 3): found when a catalogue line (indexed by catalog)
-// begins with exactly the name (letter case counts) followed by '='.
-NextEntry NextFontNameEntry(const EntryLineIndex& catalog, const char* text, std::string& name,
-                            long offset, const CodePage& codePage);
 
 // Memory running out while a match runs throws std::bad_alloc, with both lists still holding
 // every font exactly once.

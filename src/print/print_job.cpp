@@ -9,34 +9,23 @@
 #include "print/global_lock.h"
 #include "print/print_setup.h"
 #include "print/print_state.h"
-#include "print/printer_device.h"
 #include "resource.h"
 
+namespace {
+
+// A context for the chosen printer with the kept device mode, or none.
 HDC CreatePrinterDC() {
     try {
         // The kept device mode carries the copies count and the other settings of the setup.
         const GlobalLocked<DEVMODEA> mode(Printing.PrinterDevMode);
-        std::string driver, device;
-        if (Printing.PrinterDevNames) {
-            const GlobalLocked<DEVNAMES> names(Printing.PrinterDevNames);
-            if (!names)
-                return nullptr;
-            driver = names.TextAt(names->wDriverOffset);
-            device = names.TextAt(names->wDeviceOffset);
-        } else {
-            const DeviceEntry entry = SplitDeviceEntry(ReadDeviceEntry());
-            if (!entry.complete)
-                return nullptr;
-            driver = entry.driver;
-            device = entry.device;
-        }
-        return CreateDCA(driver.c_str(), device.c_str(), nullptr, mode.get());
+        const DeviceEntry printer = ChosenPrinter();
+        if (!printer.complete)
+            return nullptr;
+        return CreateDCA(printer.driver.c_str(), printer.device.c_str(), nullptr, mode.get());
     } catch (const std::exception&) {
         return nullptr;
     }
 }
-
-namespace {
 
 void PrinterError(HWND owner, UINT textId) {
     KWStrTbMsgBox(owner, textId, IDS_PRINTER_ERROR_CAPTION, MB_ICONERROR);

@@ -12,8 +12,6 @@ MARLIX_EXPORT int SetKWPrintAbort(int value);
 MARLIX_EXPORT BOOL CALLBACK PrintAbort(HDC dc, int error);
 MARLIX_EXPORT INT_PTR CALLBACK PrintStopDlg(HWND dialog, UINT message, WPARAM wParam,
                                             LPARAM lParam);
-// A context for the chosen printer with the kept device mode, or none.
-HDC CreatePrinterDC();
 // Draws every item of the list box, page after page, inside a started document; each footer
 // shows the list file's name under the page number.
 void PrintListPages(HDC dc, HWND listBox, const char* listTitle);

@@ -7,7 +7,6 @@
 #include "base/late_libraries.h"
 #include "print/global_lock.h"
 #include "print/print_state.h"
-#include "print/printer_device.h"
 
 PrintState Printing;
 
@@ -42,6 +41,9 @@ BOOL KWGetPrintSetup(HWND owner) {
     return TRUE;
 }
 
+namespace {
+
+// The whole "device" entry of WIN.INI's [windows] section ("device,driver,port").
 std::string ReadDeviceEntry() {
     // Read whole: a long printer name must not lose the driver and port that follow it.
     std::vector<char> entry(64);
@@ -54,21 +56,20 @@ std::string ReadDeviceEntry() {
     }
 }
 
+} // namespace
+
+DeviceEntry ChosenPrinter() {
+    if (const GlobalLocked<DEVNAMES> names{Printing.PrinterDevNames})
+        return {names.TextAt(names->wDeviceOffset), names.TextAt(names->wDriverOffset),
+                names.TextAt(names->wOutputOffset), true};
+    return SplitDeviceEntry(ReadDeviceEntry());
+}
+
 void FormatPrinterLine(char* buffer) {
     buffer[0] = '\0';
     try {
-        std::string line;
-        if (Printing.PrinterDevNames) {
-            const GlobalLocked<DEVNAMES> names(Printing.PrinterDevNames);
-            if (!names)
-                return;
-            line = PrinterLineText(names.TextAt(names->wDeviceOffset),
-                                   names.TextAt(names->wOutputOffset));
-        } else {
-            const DeviceEntry entry = SplitDeviceEntry(ReadDeviceEntry());
-            line = PrinterLineText(entry.device, entry.port);
-        }
-        lstrcpynA(buffer, line.c_str(), PrinterLineSize);
+        const DeviceEntry printer = ChosenPrinter();
+        lstrcpynA(buffer, PrinterLineText(printer.device, printer.port).c_str(), PrinterLineSize);
     } catch (const std::exception&) {
         buffer[0] = '\0'; // no memory for the line: the dialog shows none
     }

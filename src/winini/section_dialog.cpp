@@ -6,7 +6,6 @@
 #include "base/instance.h"
 #include "base/language.h"
 #include "base/list_box_text.h"
-#include "base/shell_hooks.h"
 #include "base/system_code_page.h"
 #include "base/top_owner.h"
 #include "help/help.h"
@@ -62,8 +61,7 @@ void OnInitDialog(HWND dialog, LPARAM work) {
     try {
         listed = ListSections(dialog, GetDlgItem(dialog, IDC_SECTION_LIST));
     } catch (const std::bad_alloc&) {
-        SoundBeep(MB_ICONHAND);
-        KWStrTbMsgBox(dialog, IDS_NO_MEMORY, IDS_MEMORY_CAPTION, MB_ICONERROR);
+        ReportFailure(dialog, IDS_NO_MEMORY, IDS_MEMORY_CAPTION);
     }
     if (!listed)
         EndDialog(dialog, 0);

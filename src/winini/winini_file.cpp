@@ -21,19 +21,8 @@
 
 namespace {
 
-// How section names are compared.
-int SectionNameOrder(const char* a, const char* b) {
-    return lstrcmpiA(a, b);
-}
-
-} // namespace
-
-bool TakeBackWinIni(HWND owner) {
-    char path[MAX_PATH];
-    return !WindowsDirectoryPath(path, "win.ini") ||
-           TakeBackAsideCopy(owner, path) != AsideCopy::Blocked;
-}
-
+// Fills path (at least MAX_PATH bytes) with the path of win.ini in the Windows directory and
+// checks that the file exists. Failures are reported over owner (101/102, 113/114).
 bool LocateWinIni(HWND owner, char* path) {
     if (!WindowsDirectoryPath(path, "win.ini"))
         return ReportFailure(owner, IDS_NO_WINDOWS_DIR, IDS_WINDOWS_DIR_CAPTION);
@@ -42,30 +31,18 @@ bool LocateWinIni(HWND owner, char* path) {
     return true;
 }
 
-bool LoadWinIni(HWND owner, char* path, std::string& file) {
-    // Another program's profile writes may still be only in the system's cache.
-    FlushWinIniCache();
-    const HWND mainWindow = TopOwner(owner);
-    if (!LocateWinIni(mainWindow, path))
-        return false;
-    std::vector<char> text;
-    switch (ReadWholeFile(path, text, WinIniLoadLimit)) {
-    case WholeFileRead::TooLarge:
-        return ReportFailure(owner, IDS_WIN_INI_TOO_LARGE, IDS_WIN_INI_CAPTION);
-    case WholeFileRead::NoMemory:
-        throw std::bad_alloc(); // as when the text below cannot be had
-    case WholeFileRead::CannotOpen:
-    case WholeFileRead::ReadFailed:
-        return ReportFailure(mainWindow, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
-    case WholeFileRead::Read:
-        break;
-    }
-    // The bytes as they are, without the zero bytes the reader puts after them.
-    file.assign(text.data(), text.size() - WholeFileEndZeros);
-    return true;
+// How section names are compared.
+int SectionNameOrder(const char* a, const char* b) {
+    return lstrcmpiA(a, b);
 }
 
-namespace {
+// Loads the file and finds the named section in it: the start of its body, or NotFound when the
+// file could not be loaded (reported) or the section is no longer in it (silent).
+long LoadSection(HWND owner, const char* sectionName, char* path, std::string& file) {
+    if (!LoadWinIni(owner, path, file))
+        return NotFound;
+    return FindPrinterSection(file.c_str(), sectionName, SectionNameOrder, SystemCodePage());
+}
 
 // Rewrites the named section of WIN.INI so that it holds the SelectedList: read, rebuilt in memory
 // and written back whole to where it was read. False when nothing was written (reported, or
@@ -73,10 +50,7 @@ namespace {
 bool RewriteSection(HWND owner, const char* sectionName, const MainLists& lists) {
     char path[MAX_PATH];
     std::string file;
-    if (!LoadWinIni(owner, path, file))
-        return false;
-    const long bodyStart =
-        FindPrinterSection(file.c_str(), sectionName, SectionNameOrder, SystemCodePage());
+    const long bodyStart = LoadSection(owner, sectionName, path, file);
     if (bodyStart == NotFound)
         return false;
 
@@ -103,6 +77,35 @@ bool RewriteSection(HWND owner, const char* sectionName, const MainLists& lists)
 
 } // namespace
 
+bool TakeBackWinIni(HWND owner) {
+    char path[MAX_PATH];
+    return !WindowsDirectoryPath(path, "win.ini") ||
+           TakeBackAsideCopy(owner, path) != AsideCopy::Blocked;
+}
+
+bool LoadWinIni(HWND owner, char* path, std::string& file) {
+    // Another program's profile writes may still be only in the system's cache.
+    FlushWinIniCache();
+    const HWND mainWindow = TopOwner(owner);
+    if (!LocateWinIni(mainWindow, path))
+        return false;
+    std::vector<char> text;
+    switch (ReadWholeFile(path, text, WinIniLoadLimit)) {
+    case WholeFileRead::TooLarge:
+        return ReportFailure(owner, IDS_WIN_INI_TOO_LARGE, IDS_WIN_INI_CAPTION);
+    case WholeFileRead::NoMemory:
+        throw std::bad_alloc(); // as when the text below cannot be had
+    case WholeFileRead::CannotOpen:
+    case WholeFileRead::ReadFailed:
+        return ReportFailure(mainWindow, IDS_NO_WIN_INI, IDS_WIN_INI_CAPTION);
+    case WholeFileRead::Read:
+        break;
+    }
+    // The bytes as they are, without the zero bytes the reader puts after them.
+    file.assign(text.data(), text.size() - WholeFileEndZeros);
+    return true;
+}
+
 void SaveToWinIni(HWND owner, const char* sectionName, const MainLists& lists) {
     // The texts are released before anyone is told.
     if (!RewriteSection(owner, sectionName, lists))
@@ -118,10 +121,7 @@ void SaveToWinIni(HWND owner, const char* sectionName, const MainLists& lists) {
 bool OpenFromWinIni(HWND owner, const char* sectionName, const MainLists& lists) {
     char path[MAX_PATH];
     std::string file;
-    if (!LoadWinIni(owner, path, file))
-        return false;
-    const long bodyStart =
-        FindPrinterSection(file.c_str(), sectionName, SectionNameOrder, SystemCodePage());
+    const long bodyStart = LoadSection(owner, sectionName, path, file);
     if (bodyStart == NotFound)
         return false;
     MatchSectionFonts(owner, lists, file.data(), bodyStart);

@@ -18,11 +18,6 @@ constexpr DWORD WinIniLoadLimit = 70000;
 // cannot go back (146/147 shown): the file in its place is another program's, not to be worked on.
 bool TakeBackWinIni(HWND owner);
 
-// Fills path (at least MAX_PATH bytes) with the path of win.ini in the Windows directory and
-// checks that the file exists. Failures are reported over owner (101/102, 113/114). Each
-// operation on the file first puts back a whole copy that a cut save left aside (TakeBackWinIni).
-bool LocateWinIni(HWND owner, char* path);
-
 // These run inside the section dialog: memory running out throws std::bad_alloc to it.
 
 // Locates the file (path: at least MAX_PATH bytes) and reads it whole into file (its bytes as they

@@ -46,7 +46,7 @@ class ListFileSafetyTest : public MarlixTest {
     // Saves to the current file and expects the failure to be reported and nothing changed.
     void ExpectSaveFails(const std::string& folder, const std::string& name,
                          const std::string& before, HANDLE held = nullptr) {
-        UpdateWindowTitle(mainWindow, false);
+        ForgetListFile(mainWindow);
         NameListFile(folder + "\\" + name, 2);
         beeps.clear();
         ThenMessage(IDS_LIST_NOT_SAVED, IDS_SAVE_FILE_CAPTION);

@@ -134,7 +134,7 @@ TEST_F(ListFileTest, ReadFailuresAreReportedAndLeaveNoFileInTheTitle) {
         SCOPED_TRACE(test.bytes);
         Select({NameOf(1)});
         NameListFile(WindowsDirectory::Path("good.mxf"), 3);
-        UpdateWindowTitle(mainWindow, true);
+        SetWindowTextA(mainWindow, "Marlix32 - good.mxf");
         WriteListFile("bad.mxf", test.bytes);
         beeps.clear();
         ThenMessage(test.textId, test.captionId);
