@@ -3,7 +3,6 @@
 #include "marlix_test.h"
 
 #include <cstdio>
-#include <memory>
 #include <random>
 
 #include "app/main_window.h"
@@ -12,7 +11,6 @@
 #include "base/safe_file.h"
 #include "catalog/catalog_win.h"
 #include "listfile/list_file.h"
-#include "patched_calls.h"
 #include "resource.h"
 
 namespace {
@@ -113,7 +111,8 @@ TEST_F(ListFileSafetyTest, AListFileWithTheLongestPathIsSaved) {
 
 // What an earlier save left behind (a crash, a copy kept aside, a leftover temporary file) and how
 // the file was marked: opening and saving go on, the saved file keeps its marks, and no whole list
-// is ever lost.
+// is ever lost. How a copy aside is settled is AsideCopyTest's: here, that an open settles it
+// before reading, and how an open and a save stop when it must stay aside.
 TEST_F(ListFileSafetyTest, LeftoversOfAnEarlierSaveNeitherLoseNorBlockTheFile) {
     const DWORD marks = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     const std::string list = "[Fonts]\r\n" + Items(App.SelectedList)[0] + "\r\n[EndFonts]\r\n";
@@ -128,51 +127,29 @@ TEST_F(ListFileSafetyTest, LeftoversOfAnEarlierSaveNeitherLoseNorBlockTheFile) {
         const char* aside;     // left.mxf.mx-
         const char* temporary; // left.mxf.mx~, read-only, hidden and system
         DWORD marksAfter;
-        bool steps = false; // replaced as on Windows 95, 98 and ME
-        // A save there was cut short between its two moves (the old copy aside, the new one still
-        // in the temporary file), then another program wrote a file of its own at the same name:
-        // that file is kept as left.mxf.mx1, and the user is told.
-        bool otherProgramWrote = false;
-        // The program was killed during that file's settling, before its n-th step (1 and 2 the
-        // moves, 3 the box); the operation then ran again, as at the next start, and once more.
-        int killedBefore = 0;
-        // left.mxf.mx1 to .mx9 hold earlier kept files: nothing moves, the user learns where the
-        // whole list is, and the operation fails.
+        const char* told = nullptr; // the caption of the one box
+        // left.mxf.mx1 to .mx9 hold earlier kept files (the last rows: they leave them): the whole
+        // list stays aside, the operation fails, and an open leaves no current file.
         bool namesTaken = false;
     } rows[] = {
-        {"opened while only its old copy is aside", false, nullptr, 0, list.c_str(), nullptr, 0},
-        {"saved while only its old copy is aside", true, nullptr, 0, old.c_str(), nullptr, 0},
         {"saved hidden and system", true, old.c_str(),
          FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, nullptr, nullptr,
          FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM},
         {"saved over a marked temporary file left", true, old.c_str(), 0, nullptr, "stale", 0},
-        {"saved with an older copy left aside", true, old.c_str(), 0, "older", nullptr, 0, true},
+        // A save cut short between its two moves, then another program wrote at the same name.
         {"opened after a cut save and another program's write", false, other.c_str(), 0,
-         list.c_str(), "new", 0, true, true},
-        {"saved after a cut save and another program's write", true, other.c_str(), 0, old.c_str(),
-         "new", 0, true, true},
-        {"opened after that settling was killed between its moves", false, other.c_str(), 0,
-         list.c_str(), "new", 0, true, true, 2},
-        {"opened after that settling was killed before its box", false, other.c_str(), 0,
-         list.c_str(), "new", 0, true, true, 3},
-        {"opened with all kept names taken", false, other.c_str(), 0, list.c_str(), "new", 0, true,
-         false, 0, true},
-        {"saved with all kept names taken", true, other.c_str(), 0, list.c_str(), "new", 0, true,
-         false, 0, true},
+         list.c_str(), "new", 0, "File Put Back"},
+        {"opened with all kept names taken", false, other.c_str(), 0, list.c_str(), "new", 0,
+         "File Left Aside", true},
+        {"saved with all kept names taken", true, other.c_str(), 0, list.c_str(), "new", 0,
+         "File Left Aside", true},
     };
-    const std::vector<std::string> keptNames = {"left.mxf.mx1", "left.mxf.mx2", "left.mxf.mx3",
-                                                "left.mxf.mx4", "left.mxf.mx5", "left.mxf.mx6",
-                                                "left.mxf.mx7", "left.mxf.mx8", "left.mxf.mx9"};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
-        for (const char* name : {"left.mxf", "left.mxf.mx-", "left.mxf.mx~", "left.mxf.mx!"})
-            windows.Remove(name);
-        for (const std::string& name : keptNames) {
-            if (row.namesTaken)
-                windows.Write(name, "kept");
-            else
-                windows.Remove(name);
-        }
+        for (const char* suffix : {"", ".mx-", ".mx~", ".mx!", ".mx1"})
+            windows.Remove(std::string("left.mxf") + suffix);
+        for (char number = '1'; row.namesTaken && number <= '9'; ++number)
+            windows.Write(std::string("left.mxf.mx") + number, "kept");
         if (row.file) {
             windows.Write("left.mxf", row.file);
             SetFileAttributesA(path.c_str(), row.fileMarks ? row.fileMarks : FILE_ATTRIBUTE_NORMAL);
@@ -186,55 +163,21 @@ TEST_F(ListFileSafetyTest, LeftoversOfAnEarlierSaveNeitherLoseNorBlockTheFile) {
         NameListFile(path, 3);
         beeps.clear();
         const size_t seenBefore = dialogs.Seen().size();
-        std::unique_ptr<OldWindowsMoves> steps;
-        if (row.steps) {
-            steps = std::make_unique<OldWindowsMoves>();
-            ASSERT_TRUE(steps->Active());
-        }
-        if (row.killedBefore) {
-            const KilledBeforeStep killed(row.killedBefore);
-            ASSERT_TRUE(killed.Active());
-            EXPECT_THROW(OpenNamedListFile(), ProgramKilled);
-        }
-        if (row.otherProgramWrote || row.namesTaken)
+        if (row.told)
             dialogs.ThenClick(IDOK);
-        const auto run = [&] {
-            return row.save ? SaveListFile(mainWindow, MainWindowLists(), SaveToCurrent)
-                            : OpenNamedListFile();
-        };
-        EXPECT_EQ(run(), !row.namesTaken);
-        if (row.killedBefore) {
-            EXPECT_TRUE(run());
-        }
-        steps.reset();
+        EXPECT_EQ(row.save ? SaveListFile(mainWindow, MainWindowLists(), SaveToCurrent)
+                           : OpenNamedListFile(),
+                  !row.namesTaken);
         EXPECT_EQ(beeps, row.namesTaken ? std::vector<UINT>{MB_ICONERROR} : std::vector<UINT>{});
         EXPECT_EQ(GetFileAttributesA(path.c_str()) & marks, row.marksAfter);
         EXPECT_EQ(windows.Read("left.mxf.mx-"), row.namesTaken ? list : "");
         EXPECT_EQ(windows.Exists("left.mxf.mx~"), (!row.save || row.namesTaken) && row.temporary);
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
         EXPECT_EQ(ReadFileBytes(path), row.namesTaken ? other : list);
-        EXPECT_EQ(windows.Read("left.mxf.mx1"), row.namesTaken          ? "kept"
-                                                : row.otherProgramWrote ? other
-                                                                        : "");
-        ASSERT_EQ(dialogs.Seen().size() - seenBefore,
-                  row.otherProgramWrote || row.namesTaken ? 1u : 0u)
-            << "told once";
-        const SeenDialog* told =
-            dialogs.Seen().size() > seenBefore ? &dialogs.Seen().back() : nullptr;
-        if (row.otherProgramWrote) {
-            EXPECT_EQ(told->text, "A save that was cut short had left the whole " + path +
-                                      " aside. It is back in its place; the file found there "
-                                      "is kept as " +
-                                      path + ".mx1.");
-            EXPECT_EQ(told->caption, "File Put Back");
-        }
-        if (row.namesTaken) {
-            EXPECT_EQ(told->text, "A save that was cut short left the whole " + path +
-                                      " aside as " + path +
-                                      ".mx-. The file now in its place cannot be kept: .mx1 to "
-                                      ".mx9 beside it are all taken. Free one of them.");
-            EXPECT_EQ(told->caption, "File Left Aside");
-            EXPECT_EQ(told->icon, "hand");
+        EXPECT_STREQ(ListFile.CurrentListTitle, row.namesTaken && !row.save ? "" : "left.mxf");
+        ASSERT_EQ(dialogs.Seen().size() - seenBefore, row.told ? 1u : 0u) << "told once";
+        if (row.told) {
+            EXPECT_EQ(dialogs.Seen().back().caption, row.told);
         }
     }
 }
