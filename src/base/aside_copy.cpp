@@ -82,9 +82,11 @@ AsideCopy PutBack(HWND owner, const char* path, const std::string& aside) {
         return MoveFileA(aside.c_str(), path) ? AsideCopy::Settled : AsideCopy::Failed;
     const std::string temporary = PathBeside(path, ".mx~");
     if (!IsFile(temporary)) {
-        // The save that left the copy finished: the file in its place is newer.
-        return ClearLeftover(aside) && DeleteFileA(aside.c_str()) ? AsideCopy::Settled
-                                                                  : AsideCopy::Failed;
+        // The save that left the copy finished: the file in its place is newer. A folder there
+        // is no newer file: the copy stays.
+        return IsFile(path) && ClearLeftover(aside) && DeleteFileA(aside.c_str())
+                   ? AsideCopy::Settled
+                   : AsideCopy::Failed;
     }
     const char number = FreeKeptNumber(path);
     if (number == 0) {

@@ -87,4 +87,11 @@ TEST_F(AsideCopyTest, TheCopyGoesBackOrTheUserLearnsWhereItIs) {
             << "the new file is not the settling's to remove";
         EXPECT_FALSE(windows.Exists("aside.mxf.mx!")) << "the note goes once the user is told";
     }
+    // A folder in the file's place is no finished save: the only whole copy is not deleted.
+    windows.Remove("aside.mxf");
+    windows.Write("aside.mxf.mx-", copy);
+    ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr));
+    EXPECT_EQ(TakeBackAsideCopy(nullptr, path.c_str()), AsideCopy::Failed);
+    EXPECT_EQ(windows.Read("aside.mxf.mx-"), copy);
+    RemoveDirectoryA(path.c_str());
 }
