@@ -88,7 +88,8 @@ TEST_F(AsideCopyTest, TheCopyGoesBackOrTheUserLearnsWhereItIs) {
         EXPECT_FALSE(windows.Exists("aside.mxf.mx!")) << "the note goes once the user is told";
     }
     // A folder in the file's place is no finished save: the only whole copy is not deleted.
-    windows.Remove("aside.mxf");
+    for (const char* suffix : {"", ".mx~"})
+        windows.Remove(std::string("aside.mxf") + suffix);
     windows.Write("aside.mxf.mx-", copy);
     ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr));
     EXPECT_EQ(TakeBackAsideCopy(nullptr, path.c_str()), AsideCopy::Failed);
